@@ -1,0 +1,30 @@
+# make test: installs what is missing, builds everything and runs every test.
+# make run [ARGS='file']: builds the player and starts it under Wine with ARGS as its command line.
+# make bench: builds and runs the benchmarks.
+.PHONY: test run bench
+
+test:
+	@scripts/bootstrap
+	cmake --preset host >/dev/null
+	cmake --build --preset host
+	ctest --preset host
+	cmake --preset tsan >/dev/null
+	cmake --build --preset tsan --target unit_tests
+	ctest --preset tsan
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32
+	scripts/wine-session build/win32 ctest --preset win32
+
+run:
+	@scripts/bootstrap
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32 --target MIDI_Tunora
+	scripts/wine-session build/win32 scripts/run-player build/win32/MIDI_Tunora.exe $(ARGS)
+
+bench:
+	@scripts/bootstrap
+	cmake --preset host >/dev/null
+	cmake --build --preset host --target bench_playlist
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32
+	bench/run-all

@@ -1,0 +1,41 @@
+// The application's one message queue: posted tasks, window-message timers and the hand-over of work
+// from a worker thread to the GUI thread all go through it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace os {
+
+using Task = std::function<void()>;
+
+class MessageLoop {
+ public:
+  virtual ~MessageLoop() = default;
+
+  // Queues a task for the GUI thread; it runs after the current handler has returned.
+  virtual void Post(Task task) = 0;
+
+  // A repeating timer of the GUI thread: the first tick comes one interval after the start, ticks are
+  // queued like messages and never interrupt a handler. Returns an id other than 0.
+  virtual unsigned StartTimer(unsigned intervalMs, Task tick) = 0;
+  // Stops the timer; a tick of it that is already queued does not run. Unknown ids are ignored.
+  virtual void StopTimer(unsigned id) = 0;
+
+  // Called on a worker thread: runs the task on the GUI thread by whatever loop the GUI thread is
+  // running (modal loops included) and returns when it has run.
+  virtual void Synchronize(Task task) = 0;
+
+  // Runs the loop until Quit; Quit from inside a handler ends it once that handler returns.
+  virtual void Run() = 0;
+  virtual void Quit() = 0;
+  virtual bool QuitRequested() const = 0;
+
+  // Handles everything that is due now without waiting (a modal loop's or ProcessMessages' turn).
+  virtual void ProcessPending() = 0;
+
+  // Milliseconds on the loop's clock.
+  virtual std::uint64_t NowMs() const = 0;
+};
+
+}  // namespace os

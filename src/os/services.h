@@ -1,0 +1,19 @@
+// The OS services one program runs with: the Win32 ones in the programs, the fakes in the unit tests.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "os/media_device.h"
+#include "os/message_loop.h"
+#include "os/notify_area.h"
+
+namespace os {
+
+struct Services {
+  MessageLoop& loop;
+  NotifyArea& notifyArea;
+  std::function<std::unique_ptr<MediaDevice>()> newMediaDevice;
+};
+
+}  // namespace os

@@ -1,0 +1,93 @@
+// What a window system gives the component library. A control's native peer mirrors each property
+// change into its window and turns window messages back into the control's events; the headless
+// backend gives no peers, so controls behave as plain objects.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "ui/types.h"
+
+namespace ui {
+
+class TCanvas;
+class TControl;
+class TForm;
+class TPanel;
+class TLabel;
+class TBevel;
+class TSpeedButton;
+class TListBox;
+class TTrackBar;
+class TCustomControl;
+class TMenu;
+class TMenuItem;
+class TIcon;
+
+// Which property of a control changed; the peer reads the new value from the control.
+enum class Change {
+  Bounds, Visible, Enabled, Text, Hint, Color, FontColor,
+  Items,          // index: the item inserted, deleted or changed; -1 for all
+  ItemIndex, TopIndex, HorizontalExtent,
+  Range, Position, Selection,  // track bars
+  Invalidate,     // repaint the whole control
+  Focus,
+  TopMost,        // forms
+};
+
+class Peer {
+ public:
+  virtual ~Peer() = default;
+  virtual void Changed(Change what, int index) = 0;
+  virtual std::uintptr_t Handle() const = 0;
+};
+
+class MenuPeer {
+ public:
+  virtual ~MenuPeer() = default;
+  // An item's caption, check mark, enabled or visible state changed, or items were added.
+  virtual void ItemChanged(TMenuItem& item) = 0;
+  virtual void Popup(int x, int y) = 0;
+};
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  // Peers: nullptr where the backend has no windows.
+  virtual std::unique_ptr<Peer> CreatePeer(TForm&) = 0;
+  virtual std::unique_ptr<Peer> CreatePeer(TPanel&) = 0;
+  virtual std::unique_ptr<Peer> CreatePeer(TLabel&) = 0;
+  virtual std::unique_ptr<Peer> CreatePeer(TBevel&) = 0;
+  virtual std::unique_ptr<Peer> CreatePeer(TSpeedButton&) = 0;
+  virtual std::unique_ptr<Peer> CreatePeer(TListBox&) = 0;
+  virtual std::unique_ptr<Peer> CreatePeer(TTrackBar&) = 0;
+  virtual std::unique_ptr<Peer> CreatePeer(TCustomControl&) = 0;
+  virtual std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) = 0;
+
+  // The canvas a control draws on and measures text with.
+  virtual std::unique_ptr<TCanvas> CreateCanvas(TControl& control) = 0;
+
+  // Icons: from an icon file, from the program's resources, or drawn from a 32 x 32 picture whose
+  // rows hold '.' for transparent and a colour letter otherwise ('k' black, 'w' white, 'g' gray,
+  // 'r' red, 'l' lime, 'y' yellow, 'b' blue). Each returns 0 when the icon cannot be had.
+  virtual std::uintptr_t LoadIconFile(const std::string& fileName) = 0;
+  virtual std::uintptr_t LoadIconResource(const std::string& name) = 0;
+  virtual std::uintptr_t CreateIconFromPicture(const std::string& picture) = 0;
+  virtual void DestroyIcon(std::uintptr_t icon) = 0;
+
+  // The standard message box; returns the answer (IDOK, IDYES, ...).
+  virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+
+  virtual void SetCursor(TCursor cursor) = 0;
+  virtual TPoint CursorPos() = 0;
+  virtual TSize ScreenSize() = 0;
+
+  // The application's top-level window: its task-bar text and whether the task-bar button shows.
+  virtual void SetApplicationTitle(const std::string& title) = 0;
+  virtual void ShowApplicationWindow(bool show) = 0;
+  virtual void BringApplicationToFront() = 0;
+};
+
+}  // namespace ui

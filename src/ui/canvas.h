@@ -1,0 +1,37 @@
+// A drawing surface: pen colour, lines that leave their end point undrawn, fills, the inverted pattern
+// fill of drag lines, and text measurement.
+#pragma once
+
+#include <string>
+
+#include "ui/types.h"
+
+namespace ui {
+
+class TCanvas {
+ public:
+  virtual ~TCanvas() = default;
+
+  TColor PenColor = clBlack;
+
+  void MoveTo(int x, int y) { pen_ = {x, y}; }
+  // Draws from the pen position to (x, y), the end point itself left undrawn, and moves the pen there.
+  void LineTo(int x, int y) {
+    DrawLine(pen_, {x, y}, PenColor);
+    pen_ = {x, y};
+  }
+  TPoint PenPos() const { return pen_; }
+
+  virtual void FillRect(const TRect& rect, TColor color) = 0;
+  // Inverts the rectangle through a checker pattern (a drag line drawn twice disappears).
+  virtual void PatternInvert(const TRect& rect) = 0;
+  virtual TSize TextExtent(const std::string& text) = 0;
+
+ protected:
+  virtual void DrawLine(TPoint from, TPoint to, TColor color) = 0;
+
+ private:
+  TPoint pen_;
+};
+
+}  // namespace ui

@@ -1,0 +1,138 @@
+#include "ui/control.h"
+
+#include <algorithm>
+
+#include "ui/canvas.h"
+#include "ui/forms.h"
+
+namespace ui {
+
+TControl::TControl(TComponent* owner, std::string name) : TComponent(owner, std::move(name)) {}
+
+TControl::~TControl() {
+  peer_.reset();
+  if (parent_) std::erase(parent_->children_, this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  ConstrainBounds(width, height);
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  Changed(Change::Bounds);
+}
+
+void TControl::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  Changed(Change::Visible);
+}
+
+bool TControl::Showing() const {
+  for (const TControl* c = this; c; c = c->parent_)
+    if (!c->visible_) return false;
+  return true;
+}
+
+void TControl::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Changed(Change::Enabled);
+}
+
+void TControl::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  Changed(Change::Text);
+}
+
+void TControl::SetHint(const std::string& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  Changed(Change::Hint);
+}
+
+void TControl::SetColor(TColor color) {
+  if (color == color_) return;
+  color_ = color;
+  Changed(Change::Color);
+}
+
+void TControl::SetFontColor(TColor color) {
+  if (color == fontColor_) return;
+  fontColor_ = color;
+  Changed(Change::FontColor);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent == parent_) return;
+  peer_.reset();
+  if (parent_) std::erase(parent_->children_, this);
+  parent_ = parent;
+  if (parent_) {
+    parent_->children_.push_back(this);
+    if (parent_->GetPeer()) CreateHandle();
+  }
+}
+
+void TControl::Click() {
+  if (OnClick) OnClick(this);
+}
+
+void TControl::DblClick() {
+  if (OnDblClick) OnDblClick(this);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+}
+
+TCanvas& TControl::Canvas() {
+  if (!canvas_) canvas_ = Application().GetBackend().CreateCanvas(*this);
+  return *canvas_;
+}
+
+void TControl::CreateHandle() {
+  if (!peer_) peer_ = MakePeer(Application().GetBackend());
+}
+
+void TControl::Changed(Change what, int index) {
+  if (peer_) peer_->Changed(what, index);
+}
+
+TWinControl::~TWinControl() {
+  for (TControl* child : children_) child->parent_ = nullptr;
+}
+
+void TWinControl::CreateHandle() {
+  TControl::CreateHandle();
+  if (!GetPeer()) return;
+  for (TControl* child : children_) child->CreateHandle();
+}
+
+bool TWinControl::CanFocus() const { return Showing() && Enabled(); }
+
+void TWinControl::SetFocus() {
+  Application().Screen().activeControl_ = this;
+  Changed(Change::Focus);
+}
+
+bool TWinControl::Focused() const { return Application().Screen().ActiveControl() == this; }
+
+void TCustomControl::Invalidate() {
+  if (GetPeer()) {
+    Changed(Change::Invalidate);
+  } else {
+    Paint();
+  }
+}
+
+std::unique_ptr<Peer> TCustomControl::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }
+
+}  // namespace ui

@@ -1,0 +1,132 @@
+// Controls: plain objects that hold their properties and fire their events. When a window system is
+// present, each control also has a native peer that mirrors every change (see backend.h).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/backend.h"
+#include "ui/component.h"
+
+namespace ui {
+
+class TCanvas;
+class TPopupMenu;
+class TWinControl;
+
+class TControl : public TComponent {
+ public:
+  explicit TControl(TComponent* owner, std::string name = {});
+  ~TControl() override;
+
+  // Geometry in the parent's client coordinates.
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetBounds(int left, int top, int width, int height);
+  void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+  void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+  void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+  void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+  virtual int ClientWidth() const { return width_; }
+  virtual int ClientHeight() const { return height_; }
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  // Visible, and so are all its parents.
+  bool Showing() const;
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+
+  // The control's text: a form's title, a label's or panel's caption.
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint);
+  bool ShowHint = true;
+
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  TColor FontColor() const { return fontColor_; }
+  void SetFontColor(TColor color);
+
+  TWinControl* Parent() const { return parent_; }
+  void SetParent(TWinControl* parent);
+
+  TPopupMenu* PopupMenu = nullptr;
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+
+  // What the user does to the control; a peer calls these for a real user, a test for a pretended one.
+  virtual void Click();
+  virtual void DblClick();
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+
+  // The canvas the control draws on and measures text with (made on first use).
+  TCanvas& Canvas();
+
+  Peer* GetPeer() const { return peer_.get(); }
+  std::uintptr_t Handle() const { return peer_ ? peer_->Handle() : 0; }
+  // Makes the peer of this control and its children, when the backend has windows.
+  virtual void CreateHandle();
+
+ protected:
+  virtual std::unique_ptr<Peer> MakePeer(Backend& backend) = 0;
+  // Lets a control hold its size to its own rules whatever bounds it is given.
+  virtual void ConstrainBounds(int& width, int& height) {}
+  void Changed(Change what, int index = -1);
+
+ private:
+  friend class TWinControl;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::string caption_;
+  std::string hint_;
+  TColor color_ = clBtnFace;
+  TColor fontColor_ = clWindowText;
+  TWinControl* parent_ = nullptr;
+  std::unique_ptr<Peer> peer_;
+  std::unique_ptr<TCanvas> canvas_;
+};
+
+class TWinControl : public TControl {
+ public:
+  using TControl::TControl;
+  ~TWinControl() override;
+
+  const std::vector<TControl*>& Controls() const { return children_; }
+  void CreateHandle() override;
+
+  // Keyboard focus: only a showing, enabled control can take it.
+  bool CanFocus() const;
+  void SetFocus();
+  bool Focused() const;
+
+ private:
+  friend class TControl;
+  std::vector<TControl*> children_;
+};
+
+// A windowed control that paints itself on its canvas.
+class TCustomControl : public TWinControl {
+ public:
+  using TWinControl::TWinControl;
+  // Paints the whole control; the peer calls it for the window system's paint requests.
+  virtual void Paint() {}
+  // Repaints the whole control: at once without windows, at the next paint request with them.
+  void Invalidate();
+
+ protected:
+  std::unique_ptr<Peer> MakePeer(Backend& backend) override;
+};
+
+}  // namespace ui

@@ -1,0 +1,118 @@
+#include "ui/forms.h"
+
+#include <cassert>
+
+#include "ui/menus.h"
+
+namespace ui {
+
+namespace {
+TApplication* theApplication = nullptr;
+}  // namespace
+
+TApplication& Application() {
+  assert(theApplication && "no application object");
+  return *theApplication;
+}
+
+bool HasApplication() { return theApplication != nullptr; }
+
+TForm::TForm(TComponent* owner, std::string name) : TWinControl(owner, std::move(name)) {
+  SetVisible(false);
+}
+
+void TForm::SetClientWidth(int width) {
+  if (width == clientWidth_) return;
+  clientWidth_ = width;
+  Changed(Change::Bounds);
+}
+
+void TForm::SetClientHeight(int height) {
+  if (height == clientHeight_) return;
+  clientHeight_ = height;
+  Changed(Change::Bounds);
+}
+
+void TForm::SetMenu(TMainMenu* menu) { menu_ = menu; }
+
+void TForm::SetTopMost(bool topMost) {
+  if (topMost == topMost_) return;
+  topMost_ = topMost;
+  Changed(Change::TopMost);
+}
+
+void TForm::Close() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  if (!canClose) return;
+  if (Application().MainForm() == this) {
+    Application().Terminate();
+  } else {
+    SetVisible(false);
+  }
+}
+
+std::unique_ptr<Peer> TForm::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }
+
+void TScreen::SetCursor(TCursor cursor) {
+  cursor_ = cursor;
+  backend_.SetCursor(cursor);
+}
+
+TApplication::TApplication(Backend& backend, os::Services& services)
+    : backend_(backend), services_(services), screen_(backend) {
+  assert(!theApplication && "one application object at a time");
+  theApplication = this;
+}
+
+TApplication::~TApplication() { theApplication = nullptr; }
+
+void TApplication::SetTitle(const std::string& title) {
+  title_ = title;
+  backend_.SetApplicationTitle(title);
+}
+
+void TApplication::CreateForm(TForm& form) {
+  if (!mainForm_) mainForm_ = &form;
+  form.CreateHandle();
+  if (form.Menu()) form.Menu()->CreateHandle();
+  if (form.OnCreate) form.OnCreate(&form);
+}
+
+void TApplication::Run() {
+  if (mainForm_ && ShowMainForm) mainForm_->SetVisible(true);
+  if (!Terminated()) Loop().Run();
+  if (mainForm_ && mainForm_->OnDestroy) Dispatch([&] { mainForm_->OnDestroy(mainForm_); });
+}
+
+void TApplication::Terminate() { Loop().Quit(); }
+
+bool TApplication::Terminated() const { return services_.loop.QuitRequested(); }
+
+void TApplication::ProcessMessages() { Loop().ProcessPending(); }
+
+void TApplication::ShowException(const std::exception& error) {
+  std::string text = error.what();
+  if (!text.empty() && text.back() != '.') text += '.';
+  backend_.MessageBox(text, title_, MB_OK | MB_ICONERROR);
+}
+
+void TApplication::Dispatch(const std::function<void()>& work) {
+  try {
+    work();
+  } catch (const std::exception& error) {
+    ShowException(error);
+  }
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  return backend_.MessageBox(text, caption, flags);
+}
+
+void TApplication::Restore() { backend_.ShowApplicationWindow(true); }
+
+void TApplication::HideWindow() { backend_.ShowApplicationWindow(false); }
+
+void TApplication::BringToFront() { backend_.BringApplicationToFront(); }
+
+}  // namespace ui

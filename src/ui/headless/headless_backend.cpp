@@ -1,0 +1,54 @@
+#include "ui/headless/headless_backend.h"
+
+#include <algorithm>
+
+#include "ui/headless/raster_canvas.h"
+#include "ui/types.h"
+
+namespace ui {
+
+std::unique_ptr<TCanvas> HeadlessBackend::CreateCanvas(TControl& control) {
+  return std::make_unique<RasterCanvas>(control);
+}
+
+std::uintptr_t HeadlessBackend::NewIcon(const std::string& source) {
+  icons_[nextIcon_] = source;
+  return nextIcon_++;
+}
+
+std::uintptr_t HeadlessBackend::LoadIconFile(const std::string& fileName) {
+  if (std::ranges::count(MissingIcons, fileName)) return 0;
+  return NewIcon("file:" + fileName);
+}
+
+std::uintptr_t HeadlessBackend::LoadIconResource(const std::string& name) {
+  if (std::ranges::count(MissingIcons, name)) return 0;
+  return NewIcon("resource:" + name);
+}
+
+std::uintptr_t HeadlessBackend::CreateIconFromPicture(const std::string& picture) {
+  return NewIcon("picture:" + std::to_string(std::hash<std::string>{}(picture)));
+}
+
+std::string HeadlessBackend::IconSource(std::uintptr_t icon) const {
+  const auto it = icons_.find(icon);
+  return it == icons_.end() ? std::string() : it->second;
+}
+
+int HeadlessBackend::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  boxes_.push_back({text, caption, flags});
+  if (!answers_.empty()) {
+    const int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
+  const bool second = flags & MB_DEFBUTTON2;
+  switch (flags & 0xF) {
+    case MB_OKCANCEL: return second ? IDCANCEL : IDOK;
+    case MB_YESNO:
+    case MB_YESNOCANCEL: return second ? IDNO : IDYES;
+    default: return IDOK;
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,70 @@
+// The backend without windows: no peers; it records what a user would have seen (message boxes, the
+// cursor, the task-bar text) and answers message boxes from a script.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/backend.h"
+
+namespace ui {
+
+class HeadlessBackend final : public Backend {
+ public:
+  struct Box {
+    std::string text, caption;
+    unsigned flags;
+  };
+
+  std::unique_ptr<Peer> CreatePeer(TForm&) override { return nullptr; }
+  std::unique_ptr<Peer> CreatePeer(TPanel&) override { return nullptr; }
+  std::unique_ptr<Peer> CreatePeer(TLabel&) override { return nullptr; }
+  std::unique_ptr<Peer> CreatePeer(TBevel&) override { return nullptr; }
+  std::unique_ptr<Peer> CreatePeer(TSpeedButton&) override { return nullptr; }
+  std::unique_ptr<Peer> CreatePeer(TListBox&) override { return nullptr; }
+  std::unique_ptr<Peer> CreatePeer(TTrackBar&) override { return nullptr; }
+  std::unique_ptr<Peer> CreatePeer(TCustomControl&) override { return nullptr; }
+  std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) override { return nullptr; }
+  std::unique_ptr<TCanvas> CreateCanvas(TControl& control) override;
+
+  std::uintptr_t LoadIconFile(const std::string& fileName) override;
+  std::uintptr_t LoadIconResource(const std::string& name) override;
+  std::uintptr_t CreateIconFromPicture(const std::string& picture) override;
+  void DestroyIcon(std::uintptr_t icon) override { icons_.erase(icon); }
+  // What an icon handle was made from ("file:NAME", "resource:NAME", "picture:N"); "" when unknown.
+  std::string IconSource(std::uintptr_t icon) const;
+  // Names that LoadIconFile and LoadIconResource cannot load.
+  std::vector<std::string> MissingIcons;
+
+  int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+  // Answers for the next message boxes, in order; without one a box takes its default button.
+  void AnswerNext(int answer) { answers_.push_back(answer); }
+  const std::vector<Box>& Boxes() const { return boxes_; }
+  void ClearBoxes() { boxes_.clear(); }
+
+  void SetCursor(TCursor cursor) override { cursors_.push_back(cursor); }
+  const std::vector<TCursor>& CursorHistory() const { return cursors_; }
+  TPoint CursorPos() override { return cursorPos; }
+  TSize ScreenSize() override { return screenSize; }
+  TPoint cursorPos{0, 0};
+  TSize screenSize{1024, 768};
+
+  void SetApplicationTitle(const std::string& title) override { applicationTitle = title; }
+  void ShowApplicationWindow(bool show) override { applicationWindowShown = show; }
+  void BringApplicationToFront() override { ++broughtToFront; }
+  std::string applicationTitle;
+  bool applicationWindowShown = true;
+  int broughtToFront = 0;
+
+ private:
+  std::uintptr_t NewIcon(const std::string& source);
+  std::deque<int> answers_;
+  std::vector<Box> boxes_;
+  std::vector<TCursor> cursors_;
+  std::map<std::uintptr_t, std::string> icons_;
+  std::uintptr_t nextIcon_ = 0x100;
+};
+
+}  // namespace ui

@@ -1,0 +1,60 @@
+#include "ui/headless/raster_canvas.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace ui {
+
+void RasterCanvas::Fit() {
+  if (control_.Width() == width_ && control_.Height() == height_) return;
+  std::vector<TColor> resized(static_cast<std::size_t>(std::max(0, control_.Width() * control_.Height())), kBlank);
+  for (int y = 0; y < std::min(height_, control_.Height()); ++y)
+    for (int x = 0; x < std::min(width_, control_.Width()); ++x)
+      resized[y * control_.Width() + x] = pixels_[y * width_ + x];
+  width_ = control_.Width();
+  height_ = control_.Height();
+  pixels_ = std::move(resized);
+}
+
+void RasterCanvas::Set(int x, int y, TColor color) {
+  if (x >= 0 && y >= 0 && x < width_ && y < height_) pixels_[y * width_ + x] = color;
+}
+
+TColor RasterCanvas::Pixel(int x, int y) {
+  Fit();
+  return x >= 0 && y >= 0 && x < width_ && y < height_ ? pixels_[y * width_ + x] : kBlank;
+}
+
+void RasterCanvas::DrawLine(TPoint from, TPoint to, TColor color) {
+  Fit();
+  // Bresenham, stopping short of the end point as the platform's line-to does.
+  const int dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
+  const int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
+  int err = dx + dy, x = from.x, y = from.y;
+  while (x != to.x || y != to.y) {
+    Set(x, y, color);
+    const int e2 = 2 * err;
+    if (e2 >= dy) { err += dy; x += sx; }
+    if (e2 <= dx) { err += dx; y += sy; }
+  }
+}
+
+void RasterCanvas::FillRect(const TRect& rect, TColor color) {
+  Fit();
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (int x = rect.left; x < rect.right; ++x) Set(x, y, color);
+}
+
+void RasterCanvas::PatternInvert(const TRect& rect) {
+  Fit();
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (int x = rect.left; x < rect.right; ++x)
+      if ((x + y) % 2 == 0 && x >= 0 && y >= 0 && x < width_ && y < height_)
+        pixels_[y * width_ + x] ^= 0xFFFFFF;
+}
+
+TSize RasterCanvas::TextExtent(const std::string& text) {
+  return {static_cast<int>(text.size()) * kCharWidth, kLineHeight};
+}
+
+}  // namespace ui

@@ -1,0 +1,1 @@
+#include "support/headless_app.h"

@@ -1,0 +1,21 @@
+// A whole application without windows: the fake OS services, the headless backend and the
+// application object, for one test.
+#pragma once
+
+#include "os/fake/fake_message_loop.h"
+#include "os/fake/fake_notify_area.h"
+#include "os/services.h"
+#include "ui/forms.h"
+#include "ui/headless/headless_backend.h"
+
+namespace testing_support {
+
+struct HeadlessApp {
+  os::FakeMessageLoop loop;
+  os::FakeNotifyArea notifyArea;
+  ui::HeadlessBackend backend;
+  os::Services services{loop, notifyArea, {}};
+  ui::TApplication app{backend, services};
+};
+
+}  // namespace testing_support
