@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -51,6 +52,14 @@ class MenuPeer {
   virtual void Popup(int x, int y) = 0;
 };
 
+// A hidden window that only receives messages (the tray icon's callbacks, for one).
+class MessageWindowPeer {
+ public:
+  virtual ~MessageWindowPeer() = default;
+  virtual std::uintptr_t Handle() const = 0;
+};
+using MessageHandler = std::function<void(unsigned message, std::uint32_t wParam, std::uint32_t lParam)>;
+
 class Backend {
  public:
   virtual ~Backend() = default;
@@ -65,6 +74,7 @@ class Backend {
   virtual std::unique_ptr<Peer> CreatePeer(TTrackBar&) = 0;
   virtual std::unique_ptr<Peer> CreatePeer(TCustomControl&) = 0;
   virtual std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) = 0;
+  virtual std::unique_ptr<MessageWindowPeer> CreateMessageWindow(MessageHandler handler) = 0;
 
   // The canvas a control draws on and measures text with.
   virtual std::unique_ptr<TCanvas> CreateCanvas(TControl& control) = 0;

@@ -11,6 +11,22 @@ std::unique_ptr<TCanvas> HeadlessBackend::CreateCanvas(TControl& control) {
   return std::make_unique<RasterCanvas>(control);
 }
 
+namespace {
+// Without windows the handle is only a name the shell records; messages come from the test.
+class HeadlessMessageWindow final : public MessageWindowPeer {
+ public:
+  explicit HeadlessMessageWindow(std::uintptr_t handle) : handle_(handle) {}
+  std::uintptr_t Handle() const override { return handle_; }
+
+ private:
+  std::uintptr_t handle_;
+};
+}  // namespace
+
+std::unique_ptr<MessageWindowPeer> HeadlessBackend::CreateMessageWindow(MessageHandler) {
+  return std::make_unique<HeadlessMessageWindow>(nextWindow_++);
+}
+
 std::uintptr_t HeadlessBackend::NewIcon(const std::string& source) {
   icons_[nextIcon_] = source;
   return nextIcon_++;

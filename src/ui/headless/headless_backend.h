@@ -27,6 +27,7 @@ class HeadlessBackend final : public Backend {
   std::unique_ptr<Peer> CreatePeer(TTrackBar&) override { return nullptr; }
   std::unique_ptr<Peer> CreatePeer(TCustomControl&) override { return nullptr; }
   std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) override { return nullptr; }
+  std::unique_ptr<MessageWindowPeer> CreateMessageWindow(MessageHandler handler) override;
   std::unique_ptr<TCanvas> CreateCanvas(TControl& control) override;
 
   std::uintptr_t LoadIconFile(const std::string& fileName) override;
@@ -65,6 +66,7 @@ class HeadlessBackend final : public Backend {
   std::vector<TCursor> cursors_;
   std::map<std::uintptr_t, std::string> icons_;
   std::uintptr_t nextIcon_ = 0x100;
+  std::uintptr_t nextWindow_ = 0x10000;
 };
 
 }  // namespace ui
