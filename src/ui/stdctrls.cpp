@@ -119,7 +119,12 @@ void TTrackBar::SetPosition(int v) {
   if (v == position_) return;
   position_ = v;
   Changed(Change::Position);
-  if (OnChange) OnChange(this);
+}
+
+void TTrackBar::UserMove(int position) {
+  const int before = position_;
+  SetPosition(position);
+  if (position_ != before && OnChange) OnChange(this);
 }
 
 void TTrackBar::SetSelStart(int v) {

@@ -100,7 +100,7 @@ class TTrackBar : public TWinControl {
   int Max() const { return max_; }
   void SetMin(int v);
   void SetMax(int v);
-  // Kept within Min..Max; a change fires OnChange, whoever makes it.
+  // Kept within Min..Max. Only the user's moves fire OnChange; the program's do not.
   int Position() const { return position_; }
   void SetPosition(int v);
   int SelStart() const { return selStart_; }
@@ -110,8 +110,8 @@ class TTrackBar : public TWinControl {
 
   TNotifyEvent OnChange;
 
-  // The user moves the thumb (dragging or with the keys).
-  void UserMove(int position) { SetPosition(position); }
+  // The user moves the thumb (dragging, clicking the channel or with the keys).
+  void UserMove(int position);
 
  protected:
   std::unique_ptr<Peer> MakePeer(Backend& backend) override;
