@@ -1,6 +1,7 @@
 // The standard controls the programs place on their forms.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,10 @@ class TListBox : public TWinControl {
 
   // The user selects an item (clicking it or with the keys): the selection changes, then OnClick.
   void UserSelect(int index);
+
+  // A scroll bar message, after the list has handled it (and scrolled): the request code (SB_* values)
+  // and the message's 16-bit position.
+  virtual void Scrolled(bool vertical, int code, std::uint16_t position) {}
 
  protected:
   std::unique_ptr<Peer> MakePeer(Backend& backend) override;
