@@ -7,12 +7,14 @@
 #include "os/media_device.h"
 #include "os/message_loop.h"
 #include "os/notify_area.h"
+#include "os/thread_priority.h"
 
 namespace os {
 
 struct Services {
   MessageLoop& loop;
   NotifyArea& notifyArea;
+  ThreadPriority& threadPriority;
   std::function<std::unique_ptr<MediaDevice>()> newMediaDevice;
 };
 

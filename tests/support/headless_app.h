@@ -4,6 +4,7 @@
 
 #include "os/fake/fake_message_loop.h"
 #include "os/fake/fake_notify_area.h"
+#include "os/fake/fake_thread_priority.h"
 #include "os/services.h"
 #include "ui/forms.h"
 #include "ui/headless/headless_backend.h"
@@ -13,8 +14,9 @@ namespace testing_support {
 struct HeadlessApp {
   os::FakeMessageLoop loop;
   os::FakeNotifyArea notifyArea;
+  os::FakeThreadPriority threadPriority;
   ui::HeadlessBackend backend;
-  os::Services services{loop, notifyArea, {}};
+  os::Services services{loop, notifyArea, threadPriority, {}};
   ui::TApplication app{backend, services};
 };
 
