@@ -9,6 +9,8 @@ namespace base {
 class RandomSource {
  public:
   virtual ~RandomSource() = default;
+  // Starts the sequence anew from the seed; a source that replays a known sequence ignores it.
+  virtual void Seed(std::uint32_t seed) {}
   // A pseudo-random non-negative 31-bit integer.
   virtual std::uint32_t Next31() = 0;
   // Next31 modulo count; 0 for an empty list.
@@ -17,7 +19,7 @@ class RandomSource {
 
 class SeededRandom final : public RandomSource {
  public:
-  void Seed(std::uint32_t seed) { engine_.seed(seed); }
+  void Seed(std::uint32_t seed) override { engine_.seed(seed); }
   std::uint32_t Next31() override { return static_cast<std::uint32_t>(engine_()) & 0x7FFFFFFFu; }
 
  private:
