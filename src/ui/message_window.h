@@ -8,6 +8,10 @@
 
 namespace ui {
 
+// The shell's registered "TaskbarCreated" broadcast (the shell restarted and lost its notification-area
+// icons), as a message window's peer hands it on: the registered number is the system's per session.
+constexpr unsigned kShellRestartedMessage = 0x8000 + 0x40;  // WM_APP + 0x40
+
 class TMessageWindow {
  public:
   explicit TMessageWindow(MessageHandler handler);
