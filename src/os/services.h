@@ -4,9 +4,11 @@
 #include <functional>
 #include <memory>
 
+#include "os/file_system.h"
 #include "os/media_device.h"
 #include "os/message_loop.h"
 #include "os/notify_area.h"
+#include "os/registry.h"
 #include "os/thread_priority.h"
 
 namespace os {
@@ -15,6 +17,8 @@ struct Services {
   MessageLoop& loop;
   NotifyArea& notifyArea;
   ThreadPriority& threadPriority;
+  FileSystem& files;
+  Registry& registry;
   std::function<std::unique_ptr<MediaDevice>()> newMediaDevice;
 };
 

@@ -75,4 +75,16 @@ class EMCIDeviceError : public Exception {
   using Exception::Exception;
 };
 
+// A file that cannot be opened for reading: "Cannot open file <name>".
+class EFOpenError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// A file that cannot be created: "Cannot create file <name>".
+class EFCreateError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 }  // namespace ui

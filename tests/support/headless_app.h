@@ -2,8 +2,10 @@
 // application object, for one test.
 #pragma once
 
+#include "os/fake/fake_file_system.h"
 #include "os/fake/fake_message_loop.h"
 #include "os/fake/fake_notify_area.h"
+#include "os/fake/fake_registry.h"
 #include "os/fake/fake_thread_priority.h"
 #include "os/services.h"
 #include "ui/forms.h"
@@ -15,8 +17,10 @@ struct HeadlessApp {
   os::FakeMessageLoop loop;
   os::FakeNotifyArea notifyArea;
   os::FakeThreadPriority threadPriority;
+  os::FakeFileSystem files;
+  os::FakeRegistry registry;
   ui::HeadlessBackend backend;
-  os::Services services{loop, notifyArea, threadPriority, {}};
+  os::Services services{loop, notifyArea, threadPriority, files, registry, {}};
   ui::TApplication app{backend, services};
 };
 

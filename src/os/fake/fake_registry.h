@@ -1,0 +1,48 @@
+// The registry in memory: a tree of keys under each root, key and value names compared ignoring case.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "os/registry.h"
+
+namespace os {
+
+class FakeRegistry final : public Registry {
+ public:
+  bool KeyExists(const RegistryKey& key) override;
+  RegistryError CreateKey(const RegistryKey& key) override;
+  RegistryError DeleteKey(const RegistryKey& key) override;
+  std::optional<RegistryType> ValueType(const RegistryKey& key, const std::string& name) override;
+  RegistryError ReadString(const RegistryKey& key, const std::string& name, std::string& value) override;
+  RegistryError ReadInteger(const RegistryKey& key, const std::string& name, std::uint32_t& value) override;
+  RegistryError WriteString(const RegistryKey& key, const std::string& name, const std::string& value) override;
+  RegistryError WriteExpandString(const RegistryKey& key, const std::string& name,
+                                  const std::string& value) override;
+  RegistryError WriteInteger(const RegistryKey& key, const std::string& name, std::uint32_t value) override;
+  RegistryError DeleteValue(const RegistryKey& key, const std::string& name) override;
+
+  // Makes every creation and write fail with AccessDenied, as for a key without write rights.
+  bool RefuseWrites = false;
+
+ private:
+  struct Value {
+    RegistryType type;
+    std::string text;
+    std::uint32_t number = 0;
+  };
+  struct Node {
+    std::map<std::string, std::unique_ptr<Node>> subkeys;  // by lower-case name
+    std::map<std::string, Value> values;                   // by lower-case name
+  };
+  // The key's node, created with its parents when create is true; nullptr when missing.
+  Node* Find(const RegistryKey& key, bool create);
+  const Value* FindValue(const RegistryKey& key, const std::string& name);
+  RegistryError Write(const RegistryKey& key, const std::string& name, Value value);
+
+  Node roots_[3];
+};
+
+}  // namespace os
