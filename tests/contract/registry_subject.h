@@ -1,0 +1,20 @@
+// The registry under test, with a key of its own below HKEY_CURRENT_USER that does not exist at the
+// start and is deleted at the end.
+#pragma once
+
+#include <memory>
+
+#include "os/registry.h"
+
+namespace contract {
+
+class RegistrySubject {
+ public:
+  virtual ~RegistrySubject() = default;
+  virtual os::Registry& Registry() = 0;
+  virtual os::RegistryKey TestKey() const = 0;
+};
+
+std::unique_ptr<RegistrySubject> MakeRegistrySubject();
+
+}  // namespace contract
