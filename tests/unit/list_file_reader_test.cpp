@@ -47,6 +47,13 @@ TEST(ReadListFile, NamesByWindowsRules) {
   os::FakeFileSystem files;
   files.AddFile("C:\\Lists\\Songs.mpl", "C:\\a.mid\r\n");
   EXPECT_EQ(player::ReadListFile(files, "c:/LISTS/songs.MPL"), Paths{"C:\\a.mid"});
+  // Without a folder the name is in the current folder; with a leading backslash at its drive's root.
+  files.CurrentFolder = "C:\\Lists\\Old";
+  EXPECT_EQ(player::ReadListFile(files, "..\\Songs.mpl"), Paths{"C:\\a.mid"});
+  EXPECT_EQ(player::ReadListFile(files, "\\Lists\\Songs.mpl"), Paths{"C:\\a.mid"});
+  files.CurrentFolder = "C:\\Lists";
+  EXPECT_EQ(player::ReadListFile(files, "Songs.mpl"), Paths{"C:\\a.mid"});
+  EXPECT_EQ(player::ReadListFile(files, "C:Songs.mpl"), Paths{"C:\\a.mid"});
 }
 
 struct MissingCase {
