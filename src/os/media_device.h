@@ -15,6 +15,15 @@ enum class NotifyResult { Successful, Superseded, Aborted, Failure };
 enum class DeviceMode { None = 0, NotReady = 524, Stopped = 525, Playing = 526, Recording = 527,
                         Seeking = 528, Paused = 529, Open = 530 };
 
+// MCI error codes the devices give for the failures the program meets.
+namespace mcierr {
+constexpr unsigned InvalidDeviceId = 257;       // the command went to no open device
+constexpr unsigned FileNotFound = 275;
+constexpr unsigned ExtensionNotFound = 281;     // no device for the file's extension
+constexpr unsigned OutOfRange = 282;            // a position beyond the length
+constexpr unsigned SeqPortMapNoDevice = 339;    // no MIDI output behind the mapper
+}  // namespace mcierr
+
 struct PlayRequest {
   bool notify = true;                   // MCI_NOTIFY to the device's window
   bool wait = false;                    // MCI_WAIT: returns when the play has ended

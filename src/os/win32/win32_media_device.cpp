@@ -1,0 +1,147 @@
+#include "os/win32/win32_media_device.h"
+
+#include <mmsystem.h>
+
+#include <stdexcept>
+
+namespace os {
+namespace {
+
+constexpr char kWindowClass[] = "TunoraMediaDeviceWindow";
+
+void RegisterWindowClass(WNDPROC procedure) {
+  static const ATOM atom = [procedure] {
+    WNDCLASSEXA cls{};
+    cls.cbSize = sizeof cls;
+    cls.lpfnWndProc = procedure;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.lpszClassName = kWindowClass;
+    return RegisterClassExA(&cls);
+  }();
+  if (!atom) throw std::runtime_error("cannot register the media device's window class");
+}
+
+}  // namespace
+
+Win32MediaDevice::Win32MediaDevice() {
+  RegisterWindowClass(&WindowProc);
+  // A message-only window: MCI posts its notifications here.
+  window_ = CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                            GetModuleHandleA(nullptr), this);
+  if (!window_) throw std::runtime_error("cannot create the media device's window");
+}
+
+Win32MediaDevice::~Win32MediaDevice() {
+  Close();
+  DestroyWindow(window_);
+}
+
+LRESULT CALLBACK Win32MediaDevice::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<Win32MediaDevice*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == MM_MCINOTIFY && self) {
+    // The handler routes its own errors to the application; nothing may unwind through Windows.
+    try {
+      self->Notified(wParam);
+    } catch (const std::exception& error) {
+      OutputDebugStringA(error.what());
+    } catch (...) {
+      OutputDebugStringA("unknown exception in a media notification");
+    }
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void Win32MediaDevice::Notified(WPARAM flags) {
+  NotifyResult result = NotifyResult::Failure;
+  switch (flags) {
+    case MCI_NOTIFY_SUCCESSFUL: result = NotifyResult::Successful; break;
+    case MCI_NOTIFY_SUPERSEDED: result = NotifyResult::Superseded; break;
+    case MCI_NOTIFY_ABORTED: result = NotifyResult::Aborted; break;
+    default: break;
+  }
+  // Every notification on this window comes from a play of this device, also one cut off by Close.
+  if (handler_) handler_(result);
+}
+
+unsigned Win32MediaDevice::Open(const std::string& element) {
+  Close();
+  MCI_OPEN_PARMSA parms{};
+  parms.lpstrElementName = element.c_str();
+  const MCIERROR error =
+      mciSendCommandA(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms));
+  if (error == 0) deviceId_ = parms.wDeviceID;
+  return error;
+}
+
+void Win32MediaDevice::Close() {
+  if (!deviceId_) return;
+  MCI_GENERIC_PARMS parms{};
+  mciSendCommandA(deviceId_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms));
+  deviceId_ = 0;
+}
+
+unsigned Win32MediaDevice::Play(const PlayRequest& request) {
+  MCI_PLAY_PARMS parms{};
+  parms.dwCallback = reinterpret_cast<DWORD_PTR>(window_);
+  DWORD flags = 0;
+  if (request.notify) flags |= MCI_NOTIFY;
+  if (request.wait) flags |= MCI_WAIT;
+  if (request.fromMs) {
+    flags |= MCI_FROM;
+    parms.dwFrom = *request.fromMs;
+  }
+  return mciSendCommandA(deviceId_, MCI_PLAY, flags, reinterpret_cast<DWORD_PTR>(&parms));
+}
+
+unsigned Win32MediaDevice::Stop() {
+  MCI_GENERIC_PARMS parms{};
+  return mciSendCommandA(deviceId_, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms));
+}
+
+unsigned Win32MediaDevice::SeekToStart() {
+  MCI_SEEK_PARMS parms{};
+  return mciSendCommandA(deviceId_, MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms));
+}
+
+unsigned Win32MediaDevice::Seek(std::uint32_t ms) {
+  MCI_SEEK_PARMS parms{};
+  parms.dwTo = ms;
+  return mciSendCommandA(deviceId_, MCI_SEEK, MCI_TO | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms));
+}
+
+unsigned Win32MediaDevice::SetTimeFormatMs() {
+  MCI_SET_PARMS parms{};
+  parms.dwTimeFormat = MCI_FORMAT_MILLISECONDS;
+  return mciSendCommandA(deviceId_, MCI_SET, MCI_SET_TIME_FORMAT, reinterpret_cast<DWORD_PTR>(&parms));
+}
+
+std::uint32_t Win32MediaDevice::Status(DWORD item) {
+  MCI_STATUS_PARMS parms{};
+  parms.dwItem = item;
+  if (mciSendCommandA(deviceId_, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms)))
+    return 0;
+  return static_cast<std::uint32_t>(parms.dwReturn);
+}
+
+std::uint32_t Win32MediaDevice::Length() { return Status(MCI_STATUS_LENGTH); }
+
+std::uint32_t Win32MediaDevice::Position() { return Status(MCI_STATUS_POSITION); }
+
+DeviceMode Win32MediaDevice::Mode() { return static_cast<DeviceMode>(Status(MCI_STATUS_MODE)); }
+
+std::string Win32MediaDevice::ErrorText(unsigned code) const {
+  char text[256];
+  if (!mciGetErrorStringA(code, text, sizeof text)) return "Unknown error code";
+  return text;
+}
+
+void Win32MediaDevice::SetNotifyHandler(std::function<void(NotifyResult)> handler) {
+  handler_ = std::move(handler);
+}
+
+}  // namespace os
