@@ -31,6 +31,7 @@ TDigitBox::TDigitBox(ui::TComponent* owner, std::string name)
     : ui::TCustomControl(owner, std::move(name)), timer_(this) {
   timer_.SetInterval(delay_);
   timer_.OnTimer = [this](ui::TObject*) { Tick(); };
+  // Takes the size of its digit cells.
   SetBounds(0, 0, 0, 0);
 }
 
