@@ -1,0 +1,179 @@
+#include "player/form_player.h"
+
+#include "player/shell/glyphs.h"
+#include "ui/icon.h"
+
+namespace player {
+
+namespace {
+
+void Place(ui::TControl& control, ui::TWinControl& parent, int left, int top, int width, int height) {
+  control.SetParent(&parent);
+  control.SetBounds(left, top, width, height);
+}
+
+void MakeButton(ui::TSpeedButton& button, const std::string& hint, glyphs::Glyph glyph, bool enabled) {
+  button.SetHint(hint);
+  button.Glyph = std::move(glyph);
+  button.SetEnabled(enabled);
+}
+
+void MakeModeLabel(ui::TLabel& label, const std::string& caption, ui::TColor colour, int left, int top,
+                   ui::TWinControl& parent) {
+  label.SetCaption(caption);
+  label.SetFontColor(colour);
+  label.SetColor(ui::clBlack);
+  Place(label, parent, left, top, static_cast<int>(caption.size()) * 6, 13);
+}
+
+}  // namespace
+
+TFormPlayer::TFormPlayer(std::vector<std::string> commandLine, base::RandomSource& random)
+    : ui::TForm(nullptr, "FormPlayer"), commandLine_(std::move(commandLine)), random_(random) {
+  BuildMenus();
+  BuildLayout();
+  BindEvents();
+}
+
+void TFormPlayer::BuildLayout() {
+  SetCaption("MIDI Tunora 1.0");
+  SetClientWidth(591);
+  SetClientHeight(296);
+  ShowHint = true;
+
+  Place(Bevel2, *this, 0, 0, 592, 1);
+
+  Place(PanelControl, *this, 0, 1, 201, 31);
+  PanelControl.PopupMenu = &ControlPopup;
+  struct {
+    ui::TSpeedButton& button;
+    const char* hint;
+    glyphs::Glyph glyph;
+  } controlButtons[] = {
+      {SpdBtnPlay, "Play", glyphs::Play()},         {SpdBtnPause, "Pause", glyphs::Pause()},
+      {SpdBtnStop, "Stop", glyphs::Stop()},         {SpdBtnNext, "Next", glyphs::Next()},
+      {SpdBtnPrev, "Previous", glyphs::Previous()}, {SpdBtnStep, "Forward", glyphs::Forward()},
+      {SpdBtnBack, "Reverse", glyphs::Reverse()},
+  };
+  int x = 2;
+  for (auto& b : controlButtons) {
+    MakeButton(b.button, b.hint, std::move(b.glyph), false);
+    Place(b.button, PanelControl, x, 2, 28, 28);
+    x += 28;
+  }
+
+  Place(PanelSpeed, *this, 204, 1, 183, 31);
+  struct {
+    ui::TSpeedButton& button;
+    const char* hint;
+    glyphs::Glyph glyph;
+    bool enabled;
+  } toolButtons[] = {
+      {SpeedBtnOpen, "Open List", glyphs::OpenList(), true},
+      {SpeedBtnSave, "Save List", glyphs::SaveList(), false},
+      {SpdBtnClose, "Close List", glyphs::CloseList(), false},
+      {SpdBtnShrink, "Hide", glyphs::Shrink(), true},
+      {SpdBtnReset, "Reset MIDI Now!", glyphs::ResetMidi(), true},
+      {SpdBtnSaveOption, "Save Options", glyphs::SaveOptions(), true},
+      {SpeedBtnRefresh, "Refresh File Box", glyphs::Refresh(), true},
+  };
+  x = 3;
+  for (auto& b : toolButtons) {
+    MakeButton(b.button, b.hint, std::move(b.glyph), b.enabled);
+    Place(b.button, PanelSpeed, x, 3, 25, 25);
+    x += 25;
+  }
+
+  Place(PanelCounter, *this, 392, 1, 197, 31);
+  PanelCounter.SetColor(ui::clBlack);
+  PanelCounter.SetHint("Toggle play mode here");
+  MakeModeLabel(LblLoop, "Loop", ui::clFuchsia, 4, 2, PanelCounter);
+  MakeModeLabel(LblRepeat, "Repeat", ui::clGray, 36, 2, PanelCounter);
+  MakeModeLabel(LblRandom, "Random", ui::clGray, 80, 2, PanelCounter);
+  MakeModeLabel(LblShuffle, "Shuffle", ui::clGray, 4, 16, PanelCounter);
+  MakeModeLabel(LblAuto, "Auto", ui::clWhite, 54, 16, PanelCounter);
+  for (controls::digitboxdb* box : {&DgMinIn, &DgSecIn}) {
+    box->SetColor1(ui::clLime);
+    box->SetDigits(2);
+    box->SetHint("Switch Counter");
+  }
+  DgMinIn.SetDelay(100);
+  DgSecIn.SetDelay(1000);
+  Place(DgMinIn, PanelCounter, 128, 3, 28, 25);
+  LblCounter.SetCaption(":");
+  LblCounter.SetHint("Double click to toggle counter");
+  LblCounter.SetColor(ui::clBlack);
+  LblCounter.SetFontColor(ui::clLime);
+  Place(LblCounter, PanelCounter, 158, 8, 6, 13);
+  Place(DgSecIn, PanelCounter, 166, 3, 28, 25);
+
+  Place(BevelBottom, *this, 0, 32, 514, 1);
+
+  Place(TrackBar, *this, 2, 32, 588, 26);
+  TrackBar.SetHint("Drag and Release");
+  TrackBar.SetEnabled(false);
+
+  Place(PanelSongList, *this, 2, 59, 196, 233);
+  Place(SongList, PanelSongList, 2, 2, 192, 229);
+  SongList.ItemHeight = 13;
+  SongList.SetColor(ui::clBtnFace);
+  SongList.SetHint("Double click to play a file or drag to change order");
+  SongList.SetEnabled(false);
+
+  Place(PanelMid, *this, 204, 60, 43, 231);
+  struct {
+    ui::TSpeedButton& button;
+    const char* caption;
+    const char* hint;
+    glyphs::Glyph glyph;
+  } midButtons[] = {
+      {BtnAddFile, "<", "Add Selected Files to List", {}},
+      {BtnAddAll, "<<", "Add All Files to List", {}},
+      {BtnRemove, ">", "Remove File", {}},
+      {BtnRemoveAll, ">>", "Clear List", {}},
+      {MoveFileUp, "", "Push File up", glyphs::PushUp()},
+      {MoveFileDown, "", "Push File down", glyphs::PushDown()},
+      {SpdMoveFile, "", "Move File to Another Folder", glyphs::MoveFile()},
+      {SpdMoveAllFiles, "", "Move All Files to a Folder", glyphs::MoveAllFiles()},
+      {BtnKill, "", "Kill This File!!!", glyphs::Kill()},
+  };
+  int y = 4;
+  for (auto& b : midButtons) {
+    b.button.SetCaption(b.caption);
+    MakeButton(b.button, b.hint, std::move(b.glyph), false);
+    Place(b.button, PanelMid, 3, y, 37, 23);
+    y += 25;
+  }
+
+  Place(PanelFileList, *this, 252, 59, 335, 233);
+
+  TrayIcon.SetIcon(ui::TIcon::FromPicture(glyphs::TrayPlaying()));
+  TrayIcon.SetDisabledIcon(ui::TIcon::FromPicture(glyphs::TrayIdle()));
+  TrayIcon.SetShowHint(true);
+  TrayIcon.SetTaskIconID(0);
+  TrayIcon.SetState(controls::TStateTaskIcon::tiDisabled);
+  TrayIcon.SetInterval(500);
+  TrayIcon.WhereIcons = controls::TWhereTaskIcon::tiInExe;
+  TrayIcon.PopupMenu = &TrayPop;
+}
+
+void TFormPlayer::BindEvents() {
+  OnCreate = [this](ui::TObject* sender) { FormCreate(sender); };
+
+  SongList.OnClick = [this](ui::TObject* sender) { SongListClick(sender); };
+  SongList.OnDblClick = [this](ui::TObject* sender) { SongListDblClick(sender); };
+
+  SpdBtnPlay.OnClick = [this](ui::TObject* sender) { SpdBtnPlayClick(sender); };
+  SpdBtnPause.OnClick = [this](ui::TObject* sender) { SpdBtnPauseClick(sender); };
+  SpdBtnStop.OnClick = [this](ui::TObject* sender) { SpdBtnStopClick(sender); };
+  PopPlay.OnClick = SpdBtnPlay.OnClick;
+  PopPause.OnClick = SpdBtnPause.OnClick;
+  PopStop.OnClick = SpdBtnStop.OnClick;
+
+  MIDIPlayer.OnNotify = [this](ui::TObject* sender) { MIDIPlayerNotify(sender); };
+
+  TrayIcon.OnRightClick = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
+                                 int y) { TrayIconRightClick(sender, button, shift, x, y); };
+}
+
+}  // namespace player

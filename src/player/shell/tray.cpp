@@ -1,0 +1,10 @@
+// The tray icon's events.
+#include "player/form_player.h"
+
+namespace player {
+
+// Nothing to do: having a handler is what makes a right click open the tray menu.
+void TFormPlayer::TrayIconRightClick(ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
+                                     int y) {}
+
+}  // namespace player
