@@ -3,6 +3,7 @@
 #pragma once
 
 #include "os/fake/fake_file_system.h"
+#include "os/fake/fake_media_device.h"
 #include "os/fake/fake_message_loop.h"
 #include "os/fake/fake_notify_area.h"
 #include "os/fake/fake_registry.h"
@@ -19,8 +20,10 @@ struct HeadlessApp {
   os::FakeThreadPriority threadPriority;
   os::FakeFileSystem files;
   os::FakeRegistry registry;
+  os::FakeMediaLibrary media;
   ui::HeadlessBackend backend;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, {}};
+  os::Services services{loop, notifyArea, threadPriority, files, registry,
+                        [this] { return std::make_unique<os::FakeMediaDevice>(media, loop); }};
   ui::TApplication app{backend, services};
 };
 
