@@ -4,6 +4,9 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
+#include <stdexcept>
+#include <string>
+#include <utility>
 
 #include "ui/forms.h"
 
@@ -58,9 +61,9 @@ void TThread::Resume() {
     try {
       priorities_.SetCurrent(level);
       Execute();
-    } catch (...) {
+    } catch (const std::exception& error) {
       // The worker ends; its error goes to the standard error box like any handler's.
-      loop_.Post([error = std::current_exception()] { Application().Dispatch([&] { std::rethrow_exception(error); }); });
+      loop_.Post([text = std::string(error.what())] { Application().ShowException(std::runtime_error(text)); });
     }
   });
 }
@@ -117,7 +120,11 @@ void TThread::Synchronize(std::function<void()> call) {
     return;
   }
   state_->WaitWhileSuspended(lock);
-  if (handover->error) std::rethrow_exception(handover->error);
+  // Taken out under the lock, so that the error lives and dies on the worker alone from here on.
+  if (const std::exception_ptr error = std::exchange(handover->error, nullptr)) {
+    lock.unlock();
+    std::rethrow_exception(error);
+  }
 }
 
 void TThread::RunHandover(State& state, Handover& handover) {
@@ -134,7 +141,7 @@ void TThread::RunHandover(State& state, Handover& handover) {
   }
   {
     std::lock_guard lock(state.mutex);
-    handover.error = error;
+    handover.error = std::move(error);
     handover.status = Handover::Status::Done;
   }
   state.changed.notify_all();
