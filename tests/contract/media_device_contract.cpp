@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "media_device_subject.h"
