@@ -1,0 +1,247 @@
+#include "ui/win32/win32_backend.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+#include "ui/forms.h"
+#include "ui/menus.h"
+#include "ui/win32/win32_canvas.h"
+#include "ui/win32/win32_menus.h"
+#include "ui/win32/win32_peers.h"
+
+namespace ui {
+
+namespace win32 {
+namespace {
+
+// A hidden top-level window that hands every message it gets to its handler: broadcasts such as the
+// shell's "TaskbarCreated" reach it, which they would not on a message-only window.
+class MessageWindow final : public MessageWindowPeer {
+ public:
+  explicit MessageWindow(MessageHandler handler) : handler_(std::move(handler)) {
+    CreateWindowExA(WS_EX_TOOLWINDOW, classes::kMessageWindow, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                    GetModuleHandleA(nullptr), this);
+    if (!hwnd_) throw std::runtime_error("Cannot create a message window");
+    ready_ = true;
+  }
+  ~MessageWindow() override {
+    ready_ = false;
+    if (hwnd_) DestroyWindow(hwnd_);
+  }
+  std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
+
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+      auto* self = static_cast<MessageWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+      self->hwnd_ = hwnd;
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MessageWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self && message == WM_NCDESTROY) {
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      self->hwnd_ = nullptr;
+    } else if (self && self->ready_) {
+      Guarded([&] {
+        self->handler_(message, static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
+      });
+    }
+    // Nobody closes this window but its owner.
+    if (message == WM_CLOSE) return 0;
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+
+ private:
+  MessageHandler handler_;
+  HWND hwnd_ = nullptr;
+  bool ready_ = false;  // no messages to the handler while the window is made or destroyed
+};
+
+FormPeer* MainFormPeer() {
+  if (!HasApplication() || !Application().MainForm()) return nullptr;
+  return dynamic_cast<FormPeer*>(Application().MainForm()->GetPeer());
+}
+
+COLORREF PictureColor(char letter, bool& known) {
+  known = true;
+  switch (letter) {
+    case 'k': return RGB(0, 0, 0);
+    case 'w': return RGB(255, 255, 255);
+    case 'g': return RGB(128, 128, 128);
+    case 'r': return RGB(255, 0, 0);
+    case 'l': return RGB(0, 255, 0);
+    case 'y': return RGB(255, 255, 0);
+    case 'b': return RGB(0, 0, 255);
+    default: known = false; return 0;
+  }
+}
+
+}  // namespace
+}  // namespace win32
+
+using namespace win32;
+
+Win32Backend::Win32Backend(os::Win32MessageLoop& loop) : loop_(loop) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  RegisterWindowClasses(&WindowPeer::WindowProc, &MessageWindow::WindowProc);
+  hiddenOwner_ = std::make_unique<MessageWindow>([](unsigned, std::uint32_t, std::uint32_t) {});
+  loop_.SetErrorHandler([](std::exception_ptr error) {
+    try {
+      std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+      if (!HasApplication()) throw;
+      Application().ShowException(e);
+    } catch (...) {
+      if (!HasApplication()) throw;
+      Application().ShowException(std::runtime_error("Unknown error"));
+    }
+  });
+  loop_.SetMessageFilter([this](MSG& msg) { return HandleShortCut(msg); });
+}
+
+Win32Backend::~Win32Backend() {
+  loop_.SetMessageFilter({});
+  loop_.SetErrorHandler({});
+}
+
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TForm& form) { return std::make_unique<FormPeer>(*this, form); }
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TPanel& panel) { return MakePanelPeer(*this, panel); }
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TLabel& label) { return MakeLabelPeer(*this, label); }
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TBevel& bevel) { return MakeBevelPeer(bevel); }
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TSpeedButton& button) { return MakeSpeedButtonPeer(*this, button); }
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TListBox& list) { return MakeListBoxPeer(*this, list); }
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TTrackBar& trackBar) { return MakeTrackBarPeer(*this, trackBar); }
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TCustomControl& control) {
+  return MakeCustomControlPeer(*this, control);
+}
+
+std::unique_ptr<MenuPeer> Win32Backend::CreateMenuPeer(TMenu& menu) {
+  return std::make_unique<Win32MenuPeer>(*this, menu);
+}
+
+std::unique_ptr<MessageWindowPeer> Win32Backend::CreateMessageWindow(MessageHandler handler) {
+  return std::make_unique<MessageWindow>(std::move(handler));
+}
+
+std::unique_ptr<TCanvas> Win32Backend::CreateCanvas(TControl& control) {
+  return std::make_unique<Win32Canvas>(control);
+}
+
+bool Win32Backend::HandleShortCut(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  const auto key = static_cast<unsigned>(msg.wParam);
+  if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || key > 0xFF) return false;
+  auto* form = dynamic_cast<FormPeer*>(WindowPeer::FromWindow(GetAncestor(msg.hwnd, GA_ROOT)));
+  if (!form) return false;
+  TShortCut shortCut = static_cast<TShortCut>(key);
+  if (GetKeyState(VK_CONTROL) < 0) shortCut |= scCtrl;
+  if (GetKeyState(VK_SHIFT) < 0) shortCut |= scShift;
+  if (GetKeyState(VK_MENU) < 0) shortCut |= scAlt;
+  // The main menu first, then the form's popup menus: short-cuts work with the menu bar hidden.
+  TMenuItem* item = form->Form().Menu() ? form->Form().Menu()->FindShortCut(shortCut) : nullptr;
+  for (TComponent* component : form->Form().Components()) {
+    if (item) break;
+    if (auto* popup = dynamic_cast<TPopupMenu*>(component)) item = popup->FindShortCut(shortCut);
+  }
+  if (!item) return false;
+  Guarded([&] { item->Click(); });
+  return true;
+}
+
+std::uintptr_t Win32Backend::LoadIconFile(const std::string& fileName) {
+  return reinterpret_cast<std::uintptr_t>(
+      LoadImageA(nullptr, fileName.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+}
+
+std::uintptr_t Win32Backend::LoadIconResource(const std::string& name) {
+  // Not shared: each handle is the caller's, to destroy.
+  return reinterpret_cast<std::uintptr_t>(
+      LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+}
+
+std::uintptr_t Win32Backend::CreateIconFromPicture(const std::string& picture) {
+  constexpr int kSize = 32;
+  std::string letters;
+  for (char c : picture)
+    if (c != '\n' && c != '\r') letters += c;
+  if (letters.size() != kSize * kSize) return 0;
+
+  // Colour bits (top-down, 32 bits a pixel) and the mask (1 where transparent), one bit a pixel.
+  std::vector<DWORD> colour(kSize * kSize, 0);
+  std::vector<BYTE> mask(kSize * kSize / 8, 0);
+  for (int i = 0; i < kSize * kSize; ++i) {
+    if (letters[i] == '.') {
+      mask[i / 8] |= static_cast<BYTE>(0x80 >> (i % 8));
+      continue;
+    }
+    bool known;
+    const COLORREF c = PictureColor(letters[i], known);
+    if (!known) return 0;
+    colour[i] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+  }
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = kSize;
+  info.bmiHeader.biHeight = -kSize;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  Bitmap colourBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  Bitmap maskBitmap(CreateBitmap(kSize, kSize, 1, 1, mask.data()));
+  if (!colourBitmap || !maskBitmap || !bits) return 0;
+  std::copy(colour.begin(), colour.end(), static_cast<DWORD*>(bits));
+  ICONINFO icon{};
+  icon.fIcon = TRUE;
+  icon.hbmMask = maskBitmap.Get();
+  icon.hbmColor = colourBitmap.Get();
+  return reinterpret_cast<std::uintptr_t>(CreateIconIndirect(&icon));  // copies both bitmaps
+}
+
+void Win32Backend::DestroyIcon(std::uintptr_t icon) {
+  if (icon) ::DestroyIcon(reinterpret_cast<HICON>(icon));
+}
+
+HWND Win32Backend::OwnerWindow() const {
+  if (HWND active = GetActiveWindow()) return active;
+  if (FormPeer* main = MainFormPeer(); main && IsWindowVisible(main->Window())) return main->Window();
+  return reinterpret_cast<HWND>(hiddenOwner_->Handle());
+}
+
+int Win32Backend::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  HWND owner = GetActiveWindow();
+  if (FormPeer* main = MainFormPeer(); !owner && main && IsWindowVisible(main->Window())) owner = main->Window();
+  // Without a window of the program on screen, the box holds up the whole program and comes to the front.
+  if (!owner) flags |= MB_TASKMODAL | MB_SETFOREGROUND;
+  return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+}
+
+void Win32Backend::SetCursor(TCursor cursor) {
+  cursor_ = cursor;
+  ::SetCursor(LoadCursorA(nullptr, Busy() ? IDC_WAIT : IDC_ARROW));
+}
+
+TPoint Win32Backend::CursorPos() {
+  POINT at{};
+  GetCursorPos(&at);
+  return TPoint{at.x, at.y};
+}
+
+TSize Win32Backend::ScreenSize() { return TSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+void Win32Backend::ShowApplicationWindow(bool show) {
+  applicationShown_ = show;
+  FormPeer* main = MainFormPeer();
+  if (!main || !main->Window()) return;
+  if (show && IsIconic(main->Window())) ShowWindow(main->Window(), SW_RESTORE);
+  main->Changed(Change::Visible, -1);
+}
+
+void Win32Backend::BringApplicationToFront() {
+  HWND window = GetActiveWindow();
+  if (FormPeer* main = MainFormPeer(); !window && main) window = main->Window();
+  if (window) SetForegroundWindow(window);
+}
+
+}  // namespace ui

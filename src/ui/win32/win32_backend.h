@@ -1,0 +1,64 @@
+// The component library on Win32: a native window behind each control, menus as HMENU trees, the
+// canvas on device contexts, icons, message boxes and the cursor. Menu short-cuts are looked up in the
+// message loop, so they work whatever control has the focus and whether or not the menu bar shows.
+#pragma once
+
+#include "ui/backend.h"
+#include "ui/win32/windows_api.h"
+
+#include "os/win32/win32_message_loop.h"
+
+namespace ui {
+
+class Win32Backend final : public Backend {
+ public:
+  // Registers the window classes and takes the loop's errors and short-cut keys; one per program.
+  explicit Win32Backend(os::Win32MessageLoop& loop);
+  ~Win32Backend() override;
+  Win32Backend(const Win32Backend&) = delete;
+  Win32Backend& operator=(const Win32Backend&) = delete;
+
+  std::unique_ptr<Peer> CreatePeer(TForm&) override;
+  std::unique_ptr<Peer> CreatePeer(TPanel&) override;
+  std::unique_ptr<Peer> CreatePeer(TLabel&) override;
+  std::unique_ptr<Peer> CreatePeer(TBevel&) override;
+  std::unique_ptr<Peer> CreatePeer(TSpeedButton&) override;
+  std::unique_ptr<Peer> CreatePeer(TListBox&) override;
+  std::unique_ptr<Peer> CreatePeer(TTrackBar&) override;
+  std::unique_ptr<Peer> CreatePeer(TCustomControl&) override;
+  std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) override;
+  std::unique_ptr<MessageWindowPeer> CreateMessageWindow(MessageHandler handler) override;
+  std::unique_ptr<TCanvas> CreateCanvas(TControl& control) override;
+
+  std::uintptr_t LoadIconFile(const std::string& fileName) override;
+  std::uintptr_t LoadIconResource(const std::string& name) override;
+  std::uintptr_t CreateIconFromPicture(const std::string& picture) override;
+  void DestroyIcon(std::uintptr_t icon) override;
+
+  int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+  void SetCursor(TCursor cursor) override;
+  TPoint CursorPos() override;
+  TSize ScreenSize() override;
+
+  // There is no window besides the main form: it carries the task-bar button, which shows while both
+  // the form is visible and the application window is not hidden.
+  void SetApplicationTitle(const std::string& title) override { title_ = title; }
+  void ShowApplicationWindow(bool show) override;
+  void BringApplicationToFront() override;
+
+  bool Busy() const { return cursor_ != TCursor::crDefault; }
+  bool ApplicationWindowShown() const { return applicationShown_; }
+  // The window a popup menu or message box belongs to: the active window, else the main form when it
+  // shows, else a hidden window of the backend's (a tray icon's menu while the form is hidden).
+  HWND OwnerWindow() const;
+
+ private:
+  bool HandleShortCut(const MSG& msg);
+  os::Win32MessageLoop& loop_;
+  std::string title_;
+  bool applicationShown_ = true;
+  TCursor cursor_ = TCursor::crDefault;
+  std::unique_ptr<MessageWindowPeer> hiddenOwner_;
+};
+
+}  // namespace ui

@@ -1,0 +1,65 @@
+#include "ui/win32/win32_canvas.h"
+
+#include "ui/win32/win32_gdi.h"
+
+namespace ui::win32 {
+
+template <typename Draw>
+void Win32Canvas::OnDC(Draw draw) {
+  if (bound_) {
+    draw(bound_);
+    return;
+  }
+  HWND window = reinterpret_cast<HWND>(control_.Handle());
+  if (!window) return;
+  WindowDC dc(window);
+  if (dc.Get()) draw(dc.Get());
+}
+
+void Win32Canvas::FillRect(const TRect& rect, TColor color) {
+  OnDC([&](HDC dc) {
+    const RECT r{rect.left, rect.top, rect.right, rect.bottom};
+    Brush brush = SolidBrush(color);
+    ::FillRect(dc, &r, brush.Get());
+  });
+}
+
+void Win32Canvas::DrawLine(TPoint from, TPoint to, TColor color) {
+  OnDC([&](HDC dc) {
+    Pen pen(CreatePen(PS_SOLID, 1, ColorRef(color)));
+    Selected selected(dc, pen.Get());
+    MoveToEx(dc, from.x, from.y, nullptr);
+    ::LineTo(dc, to.x, to.y);  // leaves the end point undrawn, as the canvas promises
+  });
+}
+
+void Win32Canvas::PatternInvert(const TRect& rect) {
+  OnDC([&](HDC dc) {
+    // An 8 x 8 checker board, one row a WORD.
+    static constexpr WORD kChecker[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
+    Bitmap pattern(CreateBitmap(8, 8, 1, 1, kChecker));
+    Brush brush(CreatePatternBrush(pattern.Get()));
+    Selected selected(dc, brush.Get());
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    PatBlt(dc, rect.left, rect.top, rect.Width(), rect.Height(), PATINVERT);
+  });
+}
+
+TSize Win32Canvas::TextExtent(const std::string& text) {
+  SIZE size{};
+  auto measure = [&](HDC dc) {
+    Selected font(dc, GuiFont());
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  };
+  if (bound_) {
+    measure(bound_);
+  } else {
+    // Without a window the screen's DC measures the same font.
+    WindowDC dc(reinterpret_cast<HWND>(control_.Handle()));
+    measure(dc.Get());
+  }
+  return TSize{size.cx, size.cy};
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,44 @@
+// The canvas of a control on Win32: the paint request's DC while the control paints, otherwise the
+// window's own DC for each drawing call.
+#pragma once
+
+#include "ui/win32/windows_api.h"
+
+#include "ui/canvas.h"
+#include "ui/control.h"
+
+namespace ui::win32 {
+
+class Win32Canvas final : public TCanvas {
+ public:
+  explicit Win32Canvas(TControl& control) : control_(control) {}
+
+  // Draws on a paint DC for as long as it lives.
+  class Binding {
+   public:
+    Binding(Win32Canvas& canvas, HDC dc) : canvas_(canvas), previous_(canvas.bound_) { canvas.bound_ = dc; }
+    ~Binding() { canvas_.bound_ = previous_; }
+    Binding(const Binding&) = delete;
+    Binding& operator=(const Binding&) = delete;
+
+   private:
+    Win32Canvas& canvas_;
+    HDC previous_;
+  };
+
+  void FillRect(const TRect& rect, TColor color) override;
+  void PatternInvert(const TRect& rect) override;
+  TSize TextExtent(const std::string& text) override;
+
+ protected:
+  void DrawLine(TPoint from, TPoint to, TColor color) override;
+
+ private:
+  // Runs the drawing on the DC to draw on; nothing when the control has no window.
+  template <typename Draw>
+  void OnDC(Draw draw);
+  TControl& control_;
+  HDC bound_ = nullptr;
+};
+
+}  // namespace ui::win32

@@ -1,0 +1,142 @@
+#include "ui/menus.h"
+#include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_menus.h"
+#include "ui/win32/win32_peers.h"
+
+namespace ui::win32 {
+
+namespace {
+bool IsMainForm(const TForm& form) { return HasApplication() && Application().MainForm() == &form; }
+}  // namespace
+
+FormPeer::FormPeer(Win32Backend& backend, TForm& form) : WindowPeer(backend, form, classes::kForm), form_(form) {
+  // Other forms belong to the main form: they stay above it and have no task-bar button of their own.
+  HWND owner = nullptr;
+  if (!IsMainForm(form) && HasApplication() && Application().MainForm())
+    owner = reinterpret_cast<HWND>(Application().MainForm()->Handle());
+  const SIZE frame = FrameSize();
+  const bool placed = form.Left() != 0 || form.Top() != 0;
+  Create(Style(), 0, owner, placed ? form.Left() : CW_USEDEFAULT, placed ? form.Top() : CW_USEDEFAULT, frame.cx,
+         frame.cy);
+  if (Win32MenuPeer* menu = MenuPeer()) AttachMenu(menu->Bar());
+  ApplyBounds();
+  if (form.TopMost()) Changed(Change::TopMost, -1);
+}
+
+FormPeer::~FormPeer() {
+  // The bar is the menu peer's; a window destroys the menu it holds.
+  if (hwnd_) SetMenu(hwnd_, nullptr);
+}
+
+DWORD FormPeer::Style() const {
+  return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+}
+
+Win32MenuPeer* FormPeer::MenuPeer() const {
+  return form_.Menu() ? dynamic_cast<Win32MenuPeer*>(form_.Menu()->GetPeer()) : nullptr;
+}
+
+SIZE FormPeer::FrameSize() const {
+  RECT r{0, 0, form_.ClientWidth(), form_.ClientHeight()};
+  AdjustWindowRectEx(&r, Style(), hwnd_ && GetMenu(hwnd_) != nullptr, 0);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+void FormPeer::AttachMenu(HMENU bar) {
+  if (!hwnd_) return;
+  SetMenu(hwnd_, bar);
+  DrawMenuBar(hwnd_);
+  ApplyBounds();
+}
+
+void FormPeer::ApplyBounds() {
+  if (readingBounds_) return;
+  const SIZE frame = FrameSize();
+  if (IsIconic(hwnd_)) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(hwnd_, &placement);
+    placement.rcNormalPosition = RECT{form_.Left(), form_.Top(), form_.Left() + frame.cx, form_.Top() + frame.cy};
+    SetWindowPlacement(hwnd_, &placement);
+    return;
+  }
+  SetWindowPos(hwnd_, nullptr, form_.Left(), form_.Top(), frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  // A menu bar that wraps onto a second line takes more than the frame computation allows for.
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const int dx = form_.ClientWidth() - client.right, dy = form_.ClientHeight() - client.bottom;
+  if (dx || dy)
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx + dx, frame.cy + dy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  ReadBounds();
+}
+
+void FormPeer::ReadBounds() {
+  if (!hwnd_ || IsIconic(hwnd_) || readingBounds_) return;
+  RECT r;
+  GetWindowRect(hwnd_, &r);
+  readingBounds_ = true;
+  form_.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  readingBounds_ = false;
+}
+
+void FormPeer::ApplyVisible() {
+  const bool show = form_.Visible() && (!IsMainForm(form_) || backend_.ApplicationWindowShown());
+  if (!show) {
+    ShowWindow(hwnd_, SW_HIDE);
+  } else {
+    ShowWindow(hwnd_, shown_ ? SW_SHOW : SW_SHOWNORMAL);
+    shown_ = true;
+  }
+}
+
+void FormPeer::Changed(Change what, int index) {
+  if (!hwnd_) return;
+  if (what == Change::TopMost) {
+    SetWindowPos(hwnd_, form_.TopMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return;
+  }
+  WindowPeer::Changed(what, index);
+}
+
+LRESULT FormPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE:
+      form_.Close();
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_MAXIMIZE && form_.OnMaximize) {
+        form_.OnMaximize();
+        return 0;
+      }
+      break;
+    case WM_COMMAND:
+      if (lParam == 0 && HIWORD(wParam) == 0) {
+        if (Win32MenuPeer* menu = MenuPeer(); menu && menu->Command(LOWORD(wParam))) return 0;
+      }
+      break;
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+      if (!wParam) {
+        if (Win32MenuPeer* menu = MenuPeer()) menu->MenuLoop(message == WM_ENTERMENULOOP);
+      }
+      break;
+    case WM_ERASEBKGND:
+      FillBackground(reinterpret_cast<HDC>(wParam));
+      return 1;
+    case WM_PAINT: {
+      PaintDC dc(hwnd_);
+      PaintGraphicChildren(dc.Get());
+      return 0;
+    }
+    case WM_MOVE:
+    case WM_SIZE: {
+      const LRESULT result = WindowPeer::Message(message, wParam, lParam);
+      ReadBounds();
+      return result;
+    }
+  }
+  return WindowPeer::Message(message, wParam, lParam);
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,47 @@
+// The native peers of the library's controls.
+#pragma once
+
+#include <memory>
+
+#include "ui/forms.h"
+#include "ui/stdctrls.h"
+#include "ui/win32/win32_window.h"
+
+namespace ui::win32 {
+
+// A top-level window: fixed single border, minimize and maximize boxes, its client size the form's.
+class FormPeer final : public WindowPeer {
+ public:
+  FormPeer(Win32Backend& backend, TForm& form);
+  ~FormPeer() override;
+  void Changed(Change what, int index) override;
+  // Puts a menu bar on the window (nullptr: none) and keeps the client size.
+  void AttachMenu(HMENU bar);
+  TForm& Form() const { return form_; }
+
+ protected:
+  LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void ApplyBounds() override;
+  void ApplyVisible() override;
+
+ private:
+  DWORD Style() const;
+  // The frame around the form's client size, menu bar included.
+  SIZE FrameSize() const;
+  // Gives the form the window's real position and frame size.
+  void ReadBounds();
+  class Win32MenuPeer* MenuPeer() const;
+  TForm& form_;
+  bool readingBounds_ = false;
+  bool shown_ = false;
+};
+
+std::unique_ptr<Peer> MakePanelPeer(Win32Backend& backend, TPanel& panel);
+std::unique_ptr<Peer> MakeLabelPeer(Win32Backend& backend, TLabel& label);
+std::unique_ptr<Peer> MakeBevelPeer(TBevel& bevel);
+std::unique_ptr<Peer> MakeSpeedButtonPeer(Win32Backend& backend, TSpeedButton& button);
+std::unique_ptr<Peer> MakeListBoxPeer(Win32Backend& backend, TListBox& list);
+std::unique_ptr<Peer> MakeTrackBarPeer(Win32Backend& backend, TTrackBar& trackBar);
+std::unique_ptr<Peer> MakeCustomControlPeer(Win32Backend& backend, TCustomControl& control);
+
+}  // namespace ui::win32
