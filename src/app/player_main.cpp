@@ -1,0 +1,42 @@
+// The player's program entry: the Win32 services, the component library on Win32, the main window
+// and the message loop.
+// The library's Win32 header comes first: its names must be declared before the platform's macros.
+#include "ui/win32/win32_backend.h"
+
+#include <exception>
+#include <memory>
+
+#include "base/command_line.h"
+#include "base/random.h"
+#include "os/services.h"
+#include "os/win32/win32_file_system.h"
+#include "os/win32/win32_media_device.h"
+#include "os/win32/win32_message_loop.h"
+#include "os/win32/win32_notify_area.h"
+#include "os/win32/win32_registry.h"
+#include "os/win32/win32_thread_priority.h"
+#include "player/form_player.h"
+#include "player/shell/program_entry.h"
+#include "ui/forms.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
+  os::Win32MessageLoop loop;
+  os::Win32NotifyArea notifyArea;
+  os::Win32ThreadPriority threadPriority;
+  os::Win32FileSystem files;
+  os::Win32Registry registry;
+  os::Services services{loop, notifyArea, threadPriority, files, registry,
+                        [] { return std::make_unique<os::Win32MediaDevice>(); }};
+  ui::Win32Backend backend(loop);
+  ui::TApplication application(backend, services);
+  try {
+    player::NameApplication(application);
+    base::SeededRandom random;
+    player::TFormPlayer form(base::SplitCommandLine(arguments ? arguments : ""), random);
+    player::CreateMainWindow(application, form);
+    application.Run();
+  } catch (const std::exception& error) {
+    application.ShowException(error);
+  }
+  return 0;
+}
