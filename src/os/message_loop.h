@@ -13,7 +13,8 @@ class MessageLoop {
  public:
   virtual ~MessageLoop() = default;
 
-  // Queues a task for the GUI thread; it runs after the current handler has returned.
+  // Queues a task for the GUI thread; it runs after the current handler has returned. Any thread may
+  // post.
   virtual void Post(Task task) = 0;
 
   // A repeating timer of the GUI thread: the first tick comes one interval after the start, ticks are
