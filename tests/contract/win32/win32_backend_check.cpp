@@ -1,0 +1,409 @@
+// The component library's native peers under Win32: what the windows show, and the window messages a
+// user's actions make becoming the controls' events. Forms are created hidden unless the check needs
+// pixels on screen.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "os/fake/fake_file_system.h"
+#include "os/fake/fake_notify_area.h"
+#include "os/fake/fake_registry.h"
+#include "os/fake/fake_thread_priority.h"
+#include "os/services.h"
+#include "ui/canvas.h"
+#include "ui/forms.h"
+#include "ui/menus.h"
+#include "ui/message_window.h"
+#include "ui/stdctrls.h"
+#include "ui/win32/win32_backend.h"
+
+namespace {
+
+HWND H(const ui::TControl& control) { return reinterpret_cast<HWND>(control.Handle()); }
+
+std::string WindowText(HWND window) {
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::vector<std::string> ListItems(HWND list) {
+  std::vector<std::string> items;
+  const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[256] = {};
+    SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    items.push_back(text);
+  }
+  return items;
+}
+
+SIZE ClientSize(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  return SIZE{r.right, r.bottom};
+}
+
+class Painted : public ui::TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+  void Paint() override {
+    ++paints;
+    Canvas().FillRect({0, 0, Width(), Height()}, ui::clRed);
+  }
+  int paints = 0;
+};
+
+struct CheckForm : ui::TForm {
+  ui::TMainMenu menu{this, "MainMenu"};
+  ui::TMenuItem list{this, "List", "&List"}, display{this, "Display", "&Display"};
+  ui::TMenuItem open{this, "Open", "&Open List...", ui::Ctrl('O')}, separator{this, "N1", "-"};
+  ui::TMenuItem hidden{this, "Hidden", "Hidden"}, refresh{this, "Refresh", "&Refresh", 0x74};  // F5
+  ui::TMenuItem loop{this, "Loop", "&Loop"}, shuffle{this, "Shuffle", "&Shuffle"};
+  ui::TPopupMenu popup{this, "Popup"};
+  ui::TMenuItem popupOnly{this, "PopupOnly", "Popup only", 0x75};  // F6
+  ui::TPanel panel{this, "Panel"};
+  ui::TSpeedButton button{this, "SpdBtnPlay"};
+  ui::TLabel label{this, "Label"};
+  ui::TListBox songs{this, "SongList"};
+  ui::TTrackBar track{this, "TrackBar"};
+  Painted painted{this, "Painted"};
+  std::vector<std::string> events;
+
+  CheckForm() : TForm(nullptr, "CheckForm") {
+    SetCaption("Check window");
+    SetClientWidth(300);
+    SetClientHeight(200);
+    menu.Items().Add(list);
+    menu.Items().Add(display);
+    list.Add(open);
+    list.Add(separator);
+    list.Add(hidden);
+    list.Add(refresh);
+    hidden.SetVisible(false);
+    display.Add(loop);
+    display.Add(shuffle);
+    loop.RadioItem = shuffle.RadioItem = true;
+    shuffle.SetChecked(true);
+    loop.SetEnabled(false);
+    SetMenu(&menu);
+    popup.Items().Add(popupOnly);
+    panel.SetParent(this);
+    panel.SetBounds(0, 0, 200, 31);
+    button.SetParent(&panel);
+    button.SetBounds(2, 2, 28, 28);
+    button.SetHint("Play");
+    label.SetParent(&panel);
+    label.SetBounds(40, 2, 60, 13);
+    label.SetCaption("Loop");
+    songs.SetParent(this);
+    songs.SetBounds(2, 40, 150, 100);
+    track.SetParent(this);
+    track.SetBounds(2, 150, 200, 26);
+    painted.SetParent(this);
+    painted.SetBounds(220, 40, 40, 30);
+    auto record = [this](const char* what) { return [this, what](ui::TObject*) { events.push_back(what); }; };
+    open.OnClick = record("open");
+    refresh.OnClick = record("refresh");
+    popupOnly.OnClick = record("popup only");
+    button.OnClick = record("button click");
+    button.OnMouseDown = [this](ui::TObject*, ui::TMouseButton, ui::TShiftState, int x, int y) {
+      events.push_back("button down " + std::to_string(x) + "," + std::to_string(y));
+    };
+    label.OnClick = record("label click");
+    label.OnDblClick = record("label double click");
+    songs.OnClick = record("list click");
+    songs.OnDblClick = record("list double click");
+    track.OnChange = record("track change");
+  }
+};
+
+class Win32BackendCheck : public ::testing::Test {
+ protected:
+  os::Win32MessageLoop loop;
+  ui::Win32Backend backend{loop};
+  os::FakeNotifyArea notifyArea;
+  os::FakeThreadPriority threadPriority;
+  os::FakeFileSystem files;
+  os::FakeRegistry registry;
+  os::Services services{loop, notifyArea, threadPriority, files, registry, {}};
+  ui::TApplication app{backend, services};
+  CheckForm form;
+
+  void SetUp() override { app.CreateForm(form); }
+};
+
+TEST_F(Win32BackendCheck, FormHasAFixedBorderItsCaptionAndItsClientSizeWithOrWithoutTheMenuBar) {
+  HWND window = H(form);
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_TRUE(style & WS_MAXIMIZEBOX);
+  EXPECT_EQ(WindowText(window), "Check window");
+  EXPECT_NE(GetMenu(window), nullptr);
+  EXPECT_EQ(ClientSize(window).cx, 300);
+  EXPECT_EQ(ClientSize(window).cy, 200);
+  RECT frame;
+  GetWindowRect(window, &frame);
+  EXPECT_EQ(form.Width(), frame.right - frame.left);
+  EXPECT_EQ(form.Height(), frame.bottom - frame.top);
+
+  // Hiding every top-level item takes the bar away; the client area keeps its size.
+  form.list.SetVisible(false);
+  form.display.SetVisible(false);
+  EXPECT_EQ(GetMenu(window), nullptr);
+  EXPECT_EQ(ClientSize(window).cy, 200);
+  form.display.SetVisible(true);
+  EXPECT_NE(GetMenu(window), nullptr);
+  EXPECT_EQ(ClientSize(window).cy, 200);
+
+  form.SetClientHeight(150);
+  EXPECT_EQ(ClientSize(window).cy, 150);
+  form.SetCaption("Renamed");
+  EXPECT_EQ(WindowText(window), "Renamed");
+}
+
+TEST_F(Win32BackendCheck, MaximizeCommandRunsTheFormsHandlerAndCloseAsksTheForm) {
+  int maximized = 0;
+  form.OnMaximize = [&] { ++maximized; };
+  SendMessageA(H(form), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  SendMessageA(H(form), WM_SYSCOMMAND, SC_MAXIMIZE | 2, 0);  // a double click on the caption
+  EXPECT_EQ(maximized, 2);
+  EXPECT_FALSE(IsZoomed(H(form)));
+
+  bool allow = false;
+  form.OnCloseQuery = [&](ui::TObject*, bool& canClose) { canClose = allow; };
+  SendMessageA(H(form), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(H(form)));
+  EXPECT_FALSE(loop.QuitRequested());
+  allow = true;
+  SendMessageA(H(form), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(loop.QuitRequested()) << "closing the main form ends the program";
+}
+
+TEST_F(Win32BackendCheck, MenuBarShowsCaptionsShortCutsMarksAndStatesAndItsCommandsClickTheItems) {
+  HMENU bar = GetMenu(H(form));
+  ASSERT_EQ(GetMenuItemCount(bar), 2);
+  HMENU list = GetSubMenu(bar, 0), display = GetSubMenu(bar, 1);
+  ASSERT_EQ(GetMenuItemCount(list), 3) << "the invisible item is left out";
+  char text[64] = {};
+  GetMenuStringA(list, 0, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&Open List...\tCtrl+O");
+  EXPECT_TRUE(GetMenuState(list, 1, MF_BYPOSITION) & MF_SEPARATOR);
+  GetMenuStringA(list, 2, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&Refresh\tF5");
+
+  auto info = [&](int position) {
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID;
+    GetMenuItemInfoA(GetSubMenu(GetMenu(H(form)), 1), position, TRUE, &item);
+    return item;
+  };
+  EXPECT_TRUE(info(0).fType & MFT_RADIOCHECK);
+  EXPECT_TRUE(info(0).fState & MFS_GRAYED);
+  EXPECT_FALSE(info(0).fState & MFS_CHECKED);
+  EXPECT_TRUE(info(1).fState & MFS_CHECKED);
+  form.loop.SetEnabled(true);
+  form.loop.SetChecked(true);
+  EXPECT_TRUE(info(0).fState & MFS_CHECKED);
+  EXPECT_FALSE(info(0).fState & MFS_GRAYED);
+  EXPECT_FALSE(info(1).fState & MFS_CHECKED);
+  (void)display;
+
+  SendMessageA(H(form), WM_COMMAND, GetMenuItemID(GetSubMenu(GetMenu(H(form)), 0), 0), 0);
+  EXPECT_EQ(form.events, std::vector<std::string>{"open"});
+}
+
+TEST_F(Win32BackendCheck, ShortCutKeysClickMenuItemsWhateverHasTheFocusAndWithTheBarHidden) {
+  form.list.SetVisible(false);
+  form.display.SetVisible(false);
+  ASSERT_EQ(GetMenu(H(form)), nullptr);
+  PostMessageA(H(form.songs), WM_KEYDOWN, VK_F5, 0);
+  PostMessageA(H(form.songs), WM_KEYDOWN, VK_F6, 0);
+  PostMessageA(H(form.songs), WM_KEYDOWN, VK_F7, 0);  // no item has it
+  loop.ProcessPending();
+  EXPECT_EQ(form.events, (std::vector<std::string>{"refresh", "popup only"}));
+}
+
+TEST_F(Win32BackendCheck, ControlsMirrorTheirProperties) {
+  EXPECT_EQ(GetParent(H(form.button)), H(form.panel));
+  EXPECT_EQ(WindowText(H(form.button)), "Play") << "a glyph button's window text is its hint";
+  form.button.SetHint("Stop");
+  EXPECT_EQ(WindowText(H(form.button)), "Stop");
+  form.button.SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(H(form.button)));
+  EXPECT_EQ(WindowText(H(form.label)), "Loop");
+  form.label.SetVisible(false);
+  EXPECT_FALSE(GetWindowLongA(H(form.label), GWL_STYLE) & WS_VISIBLE);
+
+  form.songs.SetBounds(4, 42, 140, 90);
+  RECT r;
+  GetWindowRect(H(form.songs), &r);
+  MapWindowPoints(nullptr, H(form), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 4);
+  EXPECT_EQ(r.top, 42);
+  EXPECT_EQ(r.right - r.left, 140);
+
+  ui::TListBox& songs = form.songs;
+  HWND list = H(songs);
+  songs.Add("a");
+  songs.Add("b");
+  songs.Add("c");
+  songs.Insert(1, "x");
+  EXPECT_EQ(ListItems(list), songs.Items());
+  songs.SetItemIndex(2);
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 2);
+  songs.Delete(0);
+  EXPECT_EQ(ListItems(list), songs.Items());
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), songs.ItemIndex());
+  songs.SetItem(0, "y");
+  songs.Exchange(0, 2);
+  EXPECT_EQ(ListItems(list), songs.Items());
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), songs.ItemIndex());
+  songs.SetHorizontalExtent(400);
+  EXPECT_EQ(SendMessageA(list, LB_GETHORIZONTALEXTENT, 0, 0), 400);
+  songs.Clear();
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 0);
+
+  ui::TTrackBar& track = form.track;
+  track.SetMax(50);
+  track.SetPosition(20);
+  track.SetSelStart(20);
+  track.SetSelEnd(50);
+  HWND bar = H(track);
+  EXPECT_EQ(SendMessageA(bar, TBM_GETRANGEMAX, 0, 0), 50);
+  EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 20);
+  EXPECT_EQ(SendMessageA(bar, TBM_GETSELSTART, 0, 0), 20);
+  EXPECT_EQ(SendMessageA(bar, TBM_GETSELEND, 0, 0), 50);
+  EXPECT_TRUE(form.events.empty()) << "the program's changes fire no user events";
+}
+
+TEST_F(Win32BackendCheck, UserActionsBecomeTheControlsEvents) {
+  HWND button = H(form.button);
+  SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
+  SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 6));
+  HWND label = H(form.label);
+  SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+  SendMessageA(label, WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+  SendMessageA(label, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(1, 1));
+  SendMessageA(label, WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+  EXPECT_EQ(form.events, (std::vector<std::string>{"button down 5,6", "button click", "label click",
+                                                   "label double click"}));
+  form.events.clear();
+
+  form.songs.Add("a");
+  form.songs.Add("b");
+  form.songs.Add("c");
+  HWND list = H(form.songs);
+  SendMessageA(list, LB_SETCURSEL, 2, 0);
+  SendMessageA(H(form), WM_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  EXPECT_EQ(form.songs.ItemIndex(), 2);
+  SendMessageA(H(form), WM_COMMAND, MAKEWPARAM(0, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+
+  form.track.SetMax(30);
+  HWND bar = H(form.track);
+  SendMessageA(bar, TBM_SETPOS, TRUE, 7);
+  SendMessageA(H(form), WM_HSCROLL, TB_THUMBTRACK, reinterpret_cast<LPARAM>(bar));
+  EXPECT_EQ(form.track.Position(), 7);
+  SendMessageA(H(form), WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(bar));
+  EXPECT_EQ(form.events, (std::vector<std::string>{"list click", "list double click", "track change"}));
+}
+
+TEST_F(Win32BackendCheck, CustomControlPaintsThroughItsCanvasAndTheCanvasDrawsOutsidePaintToo) {
+  form.SetVisible(true);
+  UpdateWindow(H(form));
+  loop.ProcessPending();
+  EXPECT_GT(form.painted.paints, 0);
+  HDC dc = GetDC(H(form.painted));
+  EXPECT_EQ(GetPixel(dc, 3, 3), RGB(255, 0, 0));
+  form.painted.Canvas().FillRect({0, 0, 10, 10}, ui::clLime);
+  form.painted.Canvas().PenColor = ui::TColor{0xFF0000};
+  form.painted.Canvas().MoveTo(0, 20);
+  form.painted.Canvas().LineTo(10, 20);
+  EXPECT_EQ(GetPixel(dc, 3, 3), RGB(0, 255, 0));
+  EXPECT_EQ(GetPixel(dc, 9, 20), RGB(0, 0, 255));
+  EXPECT_EQ(GetPixel(dc, 10, 20), RGB(255, 0, 0)) << "a line leaves its end point undrawn";
+  form.painted.Canvas().PatternInvert({0, 0, 2, 1});
+  EXPECT_NE(GetPixel(dc, 0, 0), GetPixel(dc, 1, 0)) << "checker pattern";
+  ReleaseDC(H(form.painted), dc);
+  const ui::TSize extent = form.painted.Canvas().TextExtent("Hello");
+  EXPECT_GT(extent.cx, 10);
+  EXPECT_GT(extent.cy, 5);
+}
+
+TEST_F(Win32BackendCheck, ApplicationWindowHidesAndShowsTheMainFormsButton) {
+  form.SetVisible(true);
+  EXPECT_TRUE(IsWindowVisible(H(form)));
+  backend.ShowApplicationWindow(false);
+  EXPECT_FALSE(IsWindowVisible(H(form)));
+  backend.ShowApplicationWindow(true);
+  EXPECT_TRUE(IsWindowVisible(H(form)));
+  form.SetVisible(false);
+  EXPECT_FALSE(IsWindowVisible(H(form)));
+}
+
+TEST_F(Win32BackendCheck, BusyCursorHoldsOverEveryWindow) {
+  backend.SetCursor(ui::TCursor::crHourGlass);
+  SendMessageA(H(form.songs), WM_SETCURSOR, reinterpret_cast<WPARAM>(H(form.songs)), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_WAIT));
+  backend.SetCursor(ui::TCursor::crDefault);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
+}
+
+TEST_F(Win32BackendCheck, IconsDrawnFromPictures) {
+  std::string picture;
+  for (int row = 0; row < 32; ++row) picture += std::string(16, 'r') + std::string(16, '.') + "\n";
+  const std::uintptr_t icon = backend.CreateIconFromPicture(picture);
+  ASSERT_NE(icon, 0u);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(icon), &info));
+  BITMAP bitmap{};
+  GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+  EXPECT_EQ(bitmap.bmWidth, 32);
+  EXPECT_EQ(bitmap.bmHeight, 32);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  backend.DestroyIcon(icon);
+
+  EXPECT_EQ(backend.CreateIconFromPicture(picture.substr(1)), 0u) << "short picture";
+  std::string unknownLetter = picture;
+  unknownLetter[0] = 'q';
+  EXPECT_EQ(backend.CreateIconFromPicture(unknownLetter), 0u);
+  EXPECT_EQ(backend.LoadIconFile("C:\\no such folder\\none.ico"), 0u);
+}
+
+TEST_F(Win32BackendCheck, MessageWindowHearsItsMessagesAndTheShellsRestartBroadcast) {
+  std::vector<unsigned> heard;
+  ui::TMessageWindow window([&](unsigned message, std::uint32_t, std::uint32_t) { heard.push_back(message); });
+  HWND handle = reinterpret_cast<HWND>(window.Handle());
+  heard.clear();
+  SendMessageA(handle, WM_USER + 10, 0, WM_RBUTTONUP);
+  const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+  PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
+  loop.ProcessPending();
+  EXPECT_NE(std::find(heard.begin(), heard.end(), WM_USER + 10u), heard.end());
+  EXPECT_NE(std::find(heard.begin(), heard.end(), taskbarCreated), heard.end());
+}
+
+TEST(Win32MessageLoopErrors, AnErrorEscapingATaskGoesToTheHandlerAndTheLoopGoesOn) {
+  os::Win32MessageLoop loop;
+  std::vector<std::string> errors;
+  loop.SetErrorHandler([&](std::exception_ptr error) {
+    try {
+      std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+      errors.push_back(e.what());
+    }
+  });
+  bool laterRan = false;
+  loop.Post([] { throw std::runtime_error("task failed"); });
+  loop.Post([&] { laterRan = true; });
+  loop.ProcessPending();
+  EXPECT_EQ(errors, std::vector<std::string>{"task failed"});
+  EXPECT_TRUE(laterRan);
+}
+
+}  // namespace
