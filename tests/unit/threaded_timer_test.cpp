@@ -1,6 +1,7 @@
 // Real worker threads against the headless loop, which this test's thread serves as the GUI thread.
-// Bounds on real time are generous and only ever limit how long a test waits for something to happen;
-// no check depends on the machine being fast.
+// Nothing here is timed (speed belongs to the benchmarks): bounds on real time are generous and only
+// limit how long a test waits for something to happen, and the one check on durations is a lower bound
+// that follows from the order of events, so no check depends on the machine being fast.
 #include "controls/threaded_timer.h"
 
 #include <gtest/gtest.h>
