@@ -33,7 +33,11 @@ TFormPlayer::TFormPlayer(std::vector<std::string> commandLine, base::RandomSourc
   BuildMenus();
   BuildLayout();
   BindEvents();
+  // The form has set the timer's properties: from here on its worker runs.
+  ThreadedTimer.Loaded();
 }
+
+TFormPlayer::~TFormPlayer() { ThreadedTimer.SetEnabled(false); }
 
 void TFormPlayer::BuildLayout() {
   SetCaption("MIDI Tunora 1.0");
@@ -155,6 +159,9 @@ void TFormPlayer::BuildLayout() {
   TrayIcon.SetInterval(500);
   TrayIcon.WhereIcons = controls::TWhereTaskIcon::tiInExe;
   TrayIcon.PopupMenu = &TrayPop;
+
+  ThreadedTimer.SetInterval(200);
+  ThreadedTimer.SetThreadPriority(ui::TThreadPriority::tpHigher);
 }
 
 void TFormPlayer::BindEvents() {
@@ -169,6 +176,21 @@ void TFormPlayer::BindEvents() {
   PopPlay.OnClick = SpdBtnPlay.OnClick;
   PopPause.OnClick = SpdBtnPause.OnClick;
   PopStop.OnClick = SpdBtnStop.OnClick;
+
+  SpdBtnStep.OnClick = [this](ui::TObject* sender) { SpdBtnStepClick(sender); };
+  SpdBtnBack.OnClick = [this](ui::TObject* sender) { SpdBtnBackClick(sender); };
+
+  TimeCount.OnClick = [this](ui::TObject* sender) { TimeLabelClick(sender); };
+  LblCounter.OnDblClick = TimeCount.OnClick;
+  DgMinIn.OnDblClick = TimeCount.OnClick;
+  DgSecIn.OnDblClick = TimeCount.OnClick;
+
+  TrackBar.OnChange = [this](ui::TObject* sender) { TrackBarChange(sender); };
+  TrackBar.OnMouseDown = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
+                                int y) { TrackBarMouseDown(sender, button, shift, x, y); };
+  TrackBar.OnMouseUp = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
+                              int y) { TrackBarMouseUp(sender, button, shift, x, y); };
+  ThreadedTimer.SetOnTimer([this](ui::TObject* sender) { ThreadedTimerTimer(sender); });
 
   MIDIPlayer.OnNotify = [this](ui::TObject* sender) { MIDIPlayerNotify(sender); };
 

@@ -11,6 +11,7 @@
 #include "controls/s_track_bar.h"
 #include "controls/scroll_list_box.h"
 #include "controls/task_icon.h"
+#include "controls/threaded_timer.h"
 #include "ui/forms.h"
 #include "ui/mediaplayer.h"
 #include "ui/menus.h"
@@ -22,6 +23,8 @@ class TFormPlayer : public ui::TForm {
  public:
   // The command-line words after the program name, and the random source the play modes draw from.
   TFormPlayer(std::vector<std::string> commandLine, base::RandomSource& random);
+  // The refresh ticks stop before any control goes.
+  ~TFormPlayer() override;
 
   // --- Main menu -------------------------------------------------------------------------------
   ui::TMainMenu MainMenu{this, "MainMenu"};
@@ -162,6 +165,8 @@ class TFormPlayer : public ui::TForm {
   // --- Components without a place in the layout ---------------------------------------------------
   ui::TMediaPlayer MIDIPlayer{this, "MIDIPlayer"};
   controls::TTaskIcon TrayIcon{this, "TrayIcon"};
+  // Refreshes the counter and the track bar, and scrolls lists under a drag.
+  controls::TThreadedTimer ThreadedTimer{this, "ThreadedTimer"};
 
   // --- Player state -------------------------------------------------------------------------------
   bool PlayRequested = false;
@@ -209,6 +214,18 @@ class TFormPlayer : public ui::TForm {
   void SpdBtnPauseClick(ui::TObject* sender);
   void SpdBtnStopClick(ui::TObject* sender);
   void MIDIPlayerNotify(ui::TObject* sender);
+
+  // --- Position counter, track bar and seeking (playback/) ----------------------------------------
+  void ThreadedTimerTimer(ui::TObject* sender);
+  void TimeLabelClick(ui::TObject* sender);
+  void TrackBarChange(ui::TObject* sender);
+  void TrackBarMouseDown(ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y);
+  void TrackBarMouseUp(ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y);
+  void SpdBtnStepClick(ui::TObject* sender);
+  void SpdBtnBackClick(ui::TObject* sender);
+
+  // --- Play sequencing and play modes (playback/) -------------------------------------------------
+  void DgSecInTargetReach(ui::TObject* sender);
 
   // The random source of the play modes, seeded once at start-up.
   base::RandomSource& Random() { return random_; }

@@ -56,7 +56,7 @@ constexpr TShortCut Ctrl(char key) { return static_cast<TShortCut>(scCtrl | stat
 // "Ctrl+M" and the like, as menus show them.
 std::string ShortCutToText(TShortCut shortCut);
 
-enum class TCursor { crDefault, crHourGlass };
+enum class TCursor { crDefault, crHourGlass, crDrag, crMultiDrag };
 
 // Message-box flags and answers: the platform's own numbers.
 constexpr unsigned MB_OK = 0x0, MB_OKCANCEL = 0x1, MB_YESNOCANCEL = 0x3, MB_YESNO = 0x4,
