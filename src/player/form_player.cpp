@@ -194,6 +194,28 @@ void TFormPlayer::BindEvents() {
 
   MIDIPlayer.OnNotify = [this](ui::TObject* sender) { MIDIPlayerNotify(sender); };
 
+  SpdBtnNext.OnClick = [this](ui::TObject* sender) { SpdBtnNextClick(sender); };
+  SpdBtnPrev.OnClick = [this](ui::TObject* sender) { SpdBtnPrevClick(sender); };
+  PopNext.OnClick = SpdBtnNext.OnClick;
+  PopPrev.OnClick = SpdBtnPrev.OnClick;
+  DgSecIn.OnTargetReach = [this](ui::TObject* sender) { DgSecInTargetReach(sender); };
+
+  // Each play mode toggles from its menu item and its label: Shuffle's by a click, the others' by a
+  // double-click.
+  LoopPlay.OnClick = [this](ui::TObject* sender) { LoopPlayClick(sender); };
+  RepeatPlay.OnClick = [this](ui::TObject* sender) { RepeatPlayClick(sender); };
+  RandomPlay.OnClick = [this](ui::TObject* sender) { RandomPlayClick(sender); };
+  ShufflePlay.OnClick = [this](ui::TObject* sender) { ShufflePlayClick(sender); };
+  AutoPlay.OnClick = [this](ui::TObject* sender) { AutoPlayClick(sender); };
+  LblLoop.OnDblClick = LoopPlay.OnClick;
+  LblRepeat.OnDblClick = RepeatPlay.OnClick;
+  LblRandom.OnDblClick = RandomPlay.OnClick;
+  LblShuffle.OnClick = ShufflePlay.OnClick;
+  LblAuto.OnDblClick = AutoPlay.OnClick;
+
+  FileClearList.OnClick = [this](ui::TObject* sender) { FileClearListClick(sender); };
+  BtnRemoveAll.OnClick = FileClearList.OnClick;
+
   TrayIcon.OnRightClick = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
                                  int y) { TrayIconRightClick(sender, button, shift, x, y); };
 }

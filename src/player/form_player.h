@@ -205,6 +205,7 @@ class TFormPlayer : public ui::TForm {
   void EnableStepping();
   std::string ListTitle() const;
   void SongListClick(ui::TObject* sender);
+  void FileClearListClick(ui::TObject* sender);
 
   // --- Media device control (playback/) -----------------------------------------------------------
   void LoadEntry(int n);
@@ -225,7 +226,16 @@ class TFormPlayer : public ui::TForm {
   void SpdBtnBackClick(ui::TObject* sender);
 
   // --- Play sequencing and play modes (playback/) -------------------------------------------------
+  void StartWait();
   void DgSecInTargetReach(ui::TObject* sender);
+  void AdvanceAfterEnd();
+  void SpdBtnNextClick(ui::TObject* sender);
+  void SpdBtnPrevClick(ui::TObject* sender);
+  void LoopPlayClick(ui::TObject* sender);
+  void RepeatPlayClick(ui::TObject* sender);
+  void RandomPlayClick(ui::TObject* sender);
+  void ShufflePlayClick(ui::TObject* sender);
+  void AutoPlayClick(ui::TObject* sender);
 
   // The random source of the play modes, seeded once at start-up.
   base::RandomSource& Random() { return random_; }
@@ -247,6 +257,20 @@ class TFormPlayer : public ui::TForm {
   void ShowStoppedButtons();
   // Play off, Pause and Stop on.
   void ShowPlayingButtons();
+
+  // The wait between files, in seconds, as far as the counter can show it.
+  int WaitLength() const;
+  // The counter-switch commands: Switch Counter and the double-clicks on the counter.
+  void BindCounterSwitch(const ui::TNotifyEvent& handler);
+  // Shuffle has used up a list read from a file: the file fills the list again.
+  void RereadShuffledList();
+  // Removes the current entry for shuffle play; the stepping commands go off at one entry left.
+  void DeleteShuffledEntry(int index);
+  // The entry Next (forward) or Previous goes to: the neighbour, wrapping at the ends, or in the
+  // random modes a random one, shuffle removing the current entry first.
+  int StepIndex(bool forward);
+  // The mode labels' colours and the Next and Previous hints follow the mode check marks.
+  void ShowPlayModes();
 
   std::vector<std::string> commandLine_;
   base::RandomSource& random_;

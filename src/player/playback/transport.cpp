@@ -63,6 +63,8 @@ void TFormPlayer::SpdBtnPauseClick(ui::TObject* sender) {
 }
 
 void TFormPlayer::SpdBtnStopClick(ui::TObject* sender) {
+  // A wait between files ends as a stop: no next file follows.
+  if (DgSecIn.Delay() != 0) DgSecInTargetReach(&SpdBtnStop);
   DgMinIn.SetTarget(0);
   DgSecIn.SetTarget(0);
   ShowStoppedButtons();

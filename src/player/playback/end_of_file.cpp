@@ -1,9 +1,14 @@
-// The media device reports the end of a play.
+// The media device reports the end of a play: what follows depends on Auto and the wait.
 #include "player/form_player.h"
 
 namespace player {
 
 void TFormPlayer::MIDIPlayerNotify(ui::TObject* sender) {
+  // "/close" with a single file: the program ends at the device's first word, whatever it says.
+  if (QuitPending && PathList.size() == 1) {
+    ui::Application().Terminate();
+    return;
+  }
   // The start-up switches live until the device's first word.
   PlayRequested = false;
   QuitPending = false;
@@ -21,7 +26,13 @@ void TFormPlayer::MIDIPlayerNotify(ui::TObject* sender) {
     // The ended entry stays loaded, standing at its end.
     ShowStoppedButtons();
     TrackBar.SetEnabled(true);
+    return;
   }
+  if (WaitLength() != 0) {
+    StartWait();
+    return;
+  }
+  AdvanceAfterEnd();
 }
 
 }  // namespace player

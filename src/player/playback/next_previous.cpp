@@ -1,0 +1,48 @@
+// Next and Previous: the neighbouring entry, wrapping at the ends, or a random one in the random modes.
+#include "player/form_player.h"
+
+namespace player {
+
+int TFormPlayer::StepIndex(bool forward) {
+  if (RandomPlay.Checked() || ShufflePlay.Checked()) {
+    SongList.SetItemIndex(-1);
+    if (ShufflePlay.Checked()) DeleteShuffledEntry(CurrentIndex);
+    return random_.Index(static_cast<int>(PathList.size()));
+  }
+  const int last = static_cast<int>(PathList.size()) - 1;
+  if (forward) return CurrentIndex >= last ? 0 : CurrentIndex + 1;
+  return CurrentIndex <= 0 ? last : CurrentIndex - 1;
+}
+
+void TFormPlayer::SpdBtnNextClick(ui::TObject* sender) {
+  // Reached from the tray menu too; an empty list has nothing to step to.
+  if (PathList.empty()) return;
+  TrackBar.SetSelEnd(0);
+  TrackBar.SetSelStart(0);
+  TrackBar.SetPosition(0);
+  TrackBar.SetEnabled(false);
+  // This also ends a wait between files, silently.
+  ResetCounter();
+  CurrentIndex = StepIndex(true);
+  MIDIPlayer.Close();
+  ResetCounter();
+  LoadEntry(CurrentIndex);
+  // Play is off while a file plays or a wait runs: the new entry carries on playing.
+  if (!SpdBtnPlay.Enabled()) Start();
+}
+
+void TFormPlayer::SpdBtnPrevClick(ui::TObject* sender) {
+  if (PathList.empty()) return;
+  TrackBar.SetPosition(0);
+  TrackBar.SetSelStart(0);
+  TrackBar.SetEnabled(false);
+  ResetCounter();
+  CurrentIndex = StepIndex(false);
+  SongList.SetItemIndex(CurrentIndex);
+  MIDIPlayer.Close();
+  ResetCounter();
+  LoadEntry(CurrentIndex);
+  if (!SpdBtnPlay.Enabled()) Start();
+}
+
+}  // namespace player
