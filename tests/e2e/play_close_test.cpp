@@ -1,0 +1,82 @@
+// MIDI_Tunora.exe started as the shell's play command starts it: "/play /close" and one wave file.
+// It plays the file, the track bar follows the position, and the program ends by itself at the end
+// without writing its options.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "running_program.h"
+#include "support/media_files.h"
+
+namespace e2e {
+namespace {
+
+const char kPlayerKey[] = "SOFTWARE\\Fernwick\\MIDI Tunora";
+
+bool PlayerKeyExists() {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kPlayerKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+bool DeleteKeyTree(HKEY parent, const std::string& name) {
+  HKEY key;
+  if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return true;
+  char sub[256];
+  for (;;) {
+    DWORD length = sizeof sub;
+    if (RegEnumKeyExA(key, 0, sub, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    if (!DeleteKeyTree(key, sub)) break;
+  }
+  RegCloseKey(key);
+  return RegDeleteKeyA(parent, name.c_str()) == ERROR_SUCCESS;
+}
+
+bool IsPlayingCaption(const std::string& caption) { return caption == "Closing.wav - 0:02 - MIDI Tunora"; }
+
+TEST(PlayClose, PlaysTheFileWithTheTrackBarMovingAndQuitsAtItsEnd) {
+  const char* exe = std::getenv("TUNORA_PLAYER_EXE");
+  ASSERT_NE(exe, nullptr) << "TUNORA_PLAYER_EXE must name MIDI_Tunora.exe (run-e2e sets it)";
+  // No options: the player's first start. The runner puts the prefix's own key back afterwards.
+  ASSERT_TRUE(DeleteKeyTree(HKEY_CURRENT_USER, kPlayerKey));
+  char temp[MAX_PATH];
+  ASSERT_GT(GetTempPathA(sizeof temp, temp), 0u);
+  const std::string folder = std::string(temp) + "tunora-e2e-close";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string wav = folder + "\\Closing.wav";
+  testing_support::WriteBytes(wav, testing_support::WavFile(2000));
+
+  RunningProgram player(exe, "/play /close " + wav);
+  ASSERT_TRUE(player.Started());
+  HWND main = player.WaitForMainWindow(IsPlayingCaption);
+  ASSERT_NE(main, nullptr) << "no main window naming the file; exited: " << player.HasExited();
+  const auto trackBars = VisibleChildrenOfKind(main, ControlKind::TrackBar);
+  ASSERT_EQ(trackBars.size(), 1u) << DescribeDescendants(main);
+  const HWND trackBar = trackBars.front();
+  EXPECT_EQ(TrackBarMax(trackBar), 2);
+
+  // The refresh moves the thumb to the first whole second while the file plays.
+  int highest = 0;
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        if (!IsWindow(trackBar)) return false;
+        highest = std::max(highest, TrackBarPosition(trackBar));
+        return highest >= 1;
+      },
+      5s))
+      << "the track bar stayed at " << highest;
+
+  EXPECT_TRUE(WaitFor([&] { return player.HasExited(); }, 8s)) << "the program did not end after the file";
+  EXPECT_FALSE(PlayerKeyExists()) << "\"/close\" ends the program without saving options";
+  DeleteFileA(wav.c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+}  // namespace e2e
