@@ -1,5 +1,7 @@
 #include "ui/win32/win32_backend.h"
 
+#include "ui/message_window.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <vector>
@@ -42,6 +44,10 @@ class MessageWindow final : public MessageWindowPeer {
       SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
       self->hwnd_ = nullptr;
     } else if (self && self->ready_) {
+      // The shell's restart broadcast has a number known only at run time; components see it as the
+      // library's own message.
+      static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+      if (message == taskbarCreated) message = kShellRestartedMessage;
       Guarded([&] {
         self->handler_(message, static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
       });
