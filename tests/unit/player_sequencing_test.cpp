@@ -67,6 +67,7 @@ const EndCase kEndCases[] = {
     {"LoopOneEntry", true, false, false, false, 1, 0, false, 0, {"a.wav"}, 0, true},
     {"RepeatNotLast", false, true, false, false, 3, 1, false, 0, {"a.wav", "b.wav", "c.wav"}, 1, true},
     {"RepeatLast", false, true, false, false, 3, 2, false, 0, {"a.wav", "b.wav", "c.wav"}, 2, true},
+    {"RepeatOneEntry", false, true, false, false, 1, 0, false, 0, {"a.wav"}, 0, true},
     {"RandomNotLast", false, false, true, false, 3, 0, false, 5, {"a.wav", "b.wav", "c.wav"}, 2, true},
     {"RandomLastSameAgain", false, false, true, false, 3, 2, false, 8, {"a.wav", "b.wav", "c.wav"}, 2, true},
     {"RandomOneEntry", false, false, true, false, 1, 0, false, 7, {"a.wav"}, 0, true},
@@ -76,6 +77,8 @@ const EndCase kEndCases[] = {
      false},
     {"ShuffleOneEntryWithoutFileClears", false, false, false, true, 1, 0, false, 0, {}, 0, false},
     {"LoopShuffleNotLast", true, false, false, true, 3, 1, false, 0, {"a.wav", "c.wav"}, 0, true},
+    {"LoopShuffleLast", true, false, false, true, 3, 2, false, 1, {"a.wav", "b.wav"}, 1, true},
+    {"LoopShuffleOneEntryWithoutFileClears", true, false, false, true, 1, 0, false, 0, {}, 0, false},
     {"LoopShuffleOneEntryRereadStarts", true, false, false, true, 1, 0, true, 5, {"a.wav", "b.wav", "c.wav"}, 2,
      true},
 };
@@ -158,6 +161,19 @@ TEST_F(SequencingTest, VanishedListFileOnRereadShowsTheErrorAndLeavesAnEmptyUsab
   EXPECT_EQ(Entries(), (Names{"b.wav"}));
   EXPECT_EQ(form->Caption(), "b.wav - 0:20 - Mix - MIDI Tunora");
   EXPECT_TRUE(Playing());
+}
+
+TEST_F(SequencingTest, NextEntryThatCannotBeOpenedIsReportedAndNoFurtherEntryIsTried) {
+  Fill(3);
+  env.media.RemoveFile("C:\\b.wav");
+  Wait(10001);
+  ASSERT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(form->CurrentIndex, 1);
+  EXPECT_EQ(form->SongList.ItemIndex(), 1);
+  EXPECT_FALSE(form->MIDIPlayer.IsOpen());
+  Wait(60000);
+  EXPECT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(form->CurrentIndex, 1);
 }
 
 TEST_F(SequencingTest, AutoOffLeavesTheEndedEntryLoadedAndDeselected) {
