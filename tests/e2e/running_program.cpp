@@ -41,6 +41,27 @@ std::string ClassName(HWND window) {
 
 namespace {
 
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+bool EndsWithIgnoringCase(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && EqualIgnoringCase(text.substr(text.size() - end.size()), end);
+}
+
+bool IsKind(HWND window, ControlKind kind) {
+  const std::string name = ClassName(window);
+  switch (kind) {
+    case ControlKind::ListBox:
+      return EndsWithIgnoringCase(name, "ListBox");
+    case ControlKind::TrackBar:
+      return EqualIgnoringCase(name, TRACKBAR_CLASSA) || EndsWithIgnoringCase(name, "TrackBar");
+  }
+  return false;
+}
+
 BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
   reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
   return TRUE;
@@ -75,22 +96,22 @@ std::vector<HWND> ChildrenWithText(HWND parent, const std::string& text) {
   return found;
 }
 
-namespace {
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
-}  // namespace
-
-std::vector<HWND> VisibleChildrenOfClass(HWND parent, const std::string& className) {
+std::vector<HWND> VisibleChildrenOfKind(HWND parent, ControlKind kind) {
   std::vector<HWND> found;
   for (HWND child : Descendants(parent)) {
-    if (IsWindowVisible(child) && EqualIgnoringCase(ClassName(child), className)) found.push_back(child);
+    if (IsWindowVisible(child) && IsKind(child, kind)) found.push_back(child);
   }
   return found;
+}
+
+std::string DescribeDescendants(HWND parent) {
+  std::string out;
+  for (HWND child : Descendants(parent)) {
+    out += "  " + ClassName(child) + " \"" + WindowText(child) + "\"";
+    out += IsWindowVisible(child) ? "" : " hidden";
+    out += IsWindowEnabled(child) ? "\n" : " disabled\n";
+  }
+  return out;
 }
 
 bool IsEnabled(HWND control) { return IsWindowEnabled(control) != FALSE; }

@@ -23,6 +23,9 @@ std::string ClassName(HWND window);
 // Every descendant window of the parent, in the order EnumChildWindows gives them.
 std::vector<HWND> Descendants(HWND parent);
 
+// One line per descendant (class, text, visible, enabled), for failure messages.
+std::string DescribeDescendants(HWND parent);
+
 // A control's state as a user sees it.
 bool IsEnabled(HWND control);
 std::vector<std::string> ListBoxItems(HWND listBox);
@@ -79,7 +82,10 @@ class RunningProgram {
 
 // The descendants of parent whose window text equals text exactly.
 std::vector<HWND> ChildrenWithText(HWND parent, const std::string& text);
-// The visible descendants of parent whose window class equals className, ignoring case.
-std::vector<HWND> VisibleChildrenOfClass(HWND parent, const std::string& className);
+// Standard controls found by kind: the system class (LISTBOX, msctls_trackbar32) or a superclass of it
+// that the program names after the kind ("TunoraListBox"), since Wine's RealGetWindowClass does not
+// see through superclasses.
+enum class ControlKind { ListBox, TrackBar };
+std::vector<HWND> VisibleChildrenOfKind(HWND parent, ControlKind kind);
 
 }  // namespace e2e
