@@ -46,6 +46,7 @@ class Win32Backend final : public Backend {
   void ShowApplicationWindow(bool show) override;
   void BringApplicationToFront() override;
 
+  os::Win32MessageLoop& Loop() const { return loop_; }
   bool Busy() const { return cursor_ != TCursor::crDefault; }
   bool ApplicationWindowShown() const { return applicationShown_; }
   // The window a popup menu or message box belongs to: the active window, else the main form when it

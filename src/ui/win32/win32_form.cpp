@@ -80,6 +80,19 @@ void FormPeer::ReadBounds() {
 }
 
 void FormPeer::ApplyVisible() {
+  // The window takes the form's state once the current handler has returned, so a form shown and
+  // hidden again within one handler (the start-up does that) never reaches the screen: under X11 a
+  // window mapped and withdrawn at once costs a long wait.
+  if (visibilityPending_) return;
+  visibilityPending_ = true;
+  backend_.Loop().Post([this, alive = std::weak_ptr<bool>(alive_)] {
+    if (alive.expired()) return;
+    visibilityPending_ = false;
+    ShowAsTold();
+  });
+}
+
+void FormPeer::ShowAsTold() {
   const bool show = form_.Visible() && (!IsMainForm(form_) || backend_.ApplicationWindowShown());
   if (!show) {
     ShowWindow(hwnd_, SW_HIDE);

@@ -31,9 +31,13 @@ class FormPeer final : public WindowPeer {
   // Gives the form the window's real position and frame size.
   void ReadBounds();
   class Win32MenuPeer* MenuPeer() const;
+  // Shows or hides the window as the form and the application window say, now.
+  void ShowAsTold();
   TForm& form_;
   bool readingBounds_ = false;
   bool shown_ = false;
+  bool visibilityPending_ = false;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 std::unique_ptr<Peer> MakePanelPeer(Win32Backend& backend, TPanel& panel);

@@ -314,6 +314,7 @@ TEST_F(Win32BackendCheck, UserActionsBecomeTheControlsEvents) {
 
 TEST_F(Win32BackendCheck, CustomControlPaintsThroughItsCanvasAndTheCanvasDrawsOutsidePaintToo) {
   form.SetVisible(true);
+  loop.ProcessPending();
   UpdateWindow(H(form));
   loop.ProcessPending();
   EXPECT_GT(form.painted.paints, 0);
@@ -336,13 +337,28 @@ TEST_F(Win32BackendCheck, CustomControlPaintsThroughItsCanvasAndTheCanvasDrawsOu
 
 TEST_F(Win32BackendCheck, ApplicationWindowHidesAndShowsTheMainFormsButton) {
   form.SetVisible(true);
+  loop.ProcessPending();
   EXPECT_TRUE(IsWindowVisible(H(form)));
   backend.ShowApplicationWindow(false);
+  loop.ProcessPending();
   EXPECT_FALSE(IsWindowVisible(H(form)));
   backend.ShowApplicationWindow(true);
+  loop.ProcessPending();
   EXPECT_TRUE(IsWindowVisible(H(form)));
   form.SetVisible(false);
+  loop.ProcessPending();
   EXPECT_FALSE(IsWindowVisible(H(form)));
+}
+
+TEST_F(Win32BackendCheck, AFormShownAndHiddenInOneHandlerNeverReachesTheScreen) {
+  form.SetVisible(true);
+  EXPECT_FALSE(IsWindowVisible(H(form))) << "the window follows once the handler has returned";
+  form.SetVisible(false);
+  loop.ProcessPending();
+  EXPECT_FALSE(IsWindowVisible(H(form)));
+  form.SetVisible(true);
+  loop.ProcessPending();
+  EXPECT_TRUE(IsWindowVisible(H(form)));
 }
 
 TEST_F(Win32BackendCheck, BusyCursorHoldsOverEveryWindow) {
