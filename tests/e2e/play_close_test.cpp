@@ -10,40 +10,20 @@
 
 #include <gtest/gtest.h>
 
+#include "player_key.h"
 #include "running_program.h"
 #include "support/media_files.h"
 
 namespace e2e {
 namespace {
 
-const char kPlayerKey[] = "SOFTWARE\\Fernwick\\MIDI Tunora";
-
-bool PlayerKeyExists() {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kPlayerKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
-}
-
-bool DeleteKeyTree(HKEY parent, const std::string& name) {
-  HKEY key;
-  if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return true;
-  char sub[256];
-  for (;;) {
-    DWORD length = sizeof sub;
-    if (RegEnumKeyExA(key, 0, sub, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    if (!DeleteKeyTree(key, sub)) break;
-  }
-  RegCloseKey(key);
-  return RegDeleteKeyA(parent, name.c_str()) == ERROR_SUCCESS;
-}
-
 bool IsPlayingCaption(const std::string& caption) { return caption == "Closing.wav - 0:02 - MIDI Tunora"; }
 
 TEST(PlayClose, PlaysTheFileWithTheTrackBarMovingAndQuitsAtItsEnd) {
   const char* exe = std::getenv("TUNORA_PLAYER_EXE");
   ASSERT_NE(exe, nullptr) << "TUNORA_PLAYER_EXE must name MIDI_Tunora.exe (run-e2e sets it)";
-  // No options: the player's first start. The runner puts the prefix's own key back afterwards.
+  // No key to start with, so that anything the player stores shows. The runner puts the prefix's own
+  // key back afterwards.
   ASSERT_TRUE(DeleteKeyTree(HKEY_CURRENT_USER, kPlayerKey));
   char temp[MAX_PATH];
   ASSERT_GT(GetTempPathA(sizeof temp, temp), 0u);
