@@ -3,7 +3,8 @@
 
 Prints one line per silence ("gap MS"), per whole burst ("burst MS") and per start of a burst to the
 start of the next ("period MS"); the last burst, cut off when the recording stopped, is not printed.
-A sample counts as sound above 2% of full scale; a silence is a stretch of at least 5 ms without sound (a 440 Hz tone crosses zero far more often than that)."""
+A sample counts as sound above 2% of full scale; a silence is a stretch of at least 5 ms without sound
+(a 440 Hz tone crosses zero far more often than that)."""
 import array
 import struct
 import sys
