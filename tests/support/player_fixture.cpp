@@ -20,6 +20,8 @@ player::TFormPlayer& PlayerFixture::Construct(std::vector<std::string> words) {
 }
 
 void PlayerFixture::Create() {
+  designTimerInterval = form->ThreadedTimer.Interval();
+  if (!realTicks) form->ThreadedTimer.SetInterval(60000);
   player::CreateMainWindow(env.app, *form);
   if (env.app.ShowMainForm) form->SetVisible(true);
 }

@@ -33,6 +33,10 @@ class PlayerFixture : public ::testing::Test {
   HeadlessApp env;
   SequenceRandom random;
   std::unique_ptr<player::TFormPlayer> form;
+  // The refresh timer's worker runs on a real thread. Unless a test asks for its real pace, Create slows
+  // it down so that no tick lands where the test did not put one (tests call ThreadedTimerTimer).
+  bool realTicks = false;
+  std::uint16_t designTimerInterval = 0;
 
   // Names the application and makes the main window with the command-line words, not yet created.
   player::TFormPlayer& Construct(std::vector<std::string> words = {});

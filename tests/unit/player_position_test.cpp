@@ -22,8 +22,6 @@ struct PositionTest : PlayerFixture {
     form->GM.SetChecked(false);
     form->AutoPlay.SetChecked(false);
     Create();
-    formInterval = form->ThreadedTimer.Interval();
-    if (slowWorker) form->ThreadedTimer.SetInterval(60000);
     AddMediaFile("C:\\Evening.wav", 187000);
     AddMediaFile("C:\\Short.wav", 10000);
     AddMediaFile("C:\\Long.wav", 300000);
@@ -59,16 +57,13 @@ struct PositionTest : PlayerFixture {
     env.app.Dispatch([&] { form->TrackBar.MouseUp(button, 0, 10, 10); });
   }
   bool Playing() const { return form->MIDIPlayer.Mode() == os::DeviceMode::Playing; }
-
-  bool slowWorker = true;
-  std::uint16_t formInterval = 0;
 };
 
 const std::vector<ui::TColor> kLime{ui::clLime, ui::clLime, ui::clLime};
 const std::vector<ui::TColor> kRed{ui::clRed, ui::clRed, ui::clRed};
 
 TEST_F(PositionTest, TheFormsTimerRefreshesFiveTimesASecondAtHigherPriority) {
-  EXPECT_EQ(formInterval, 200);
+  EXPECT_EQ(designTimerInterval, 200);
   EXPECT_EQ(form->ThreadedTimer.ThreadPriority(), ui::TThreadPriority::tpHigher);
   EXPECT_TRUE(form->ThreadedTimer.Active());
   EXPECT_EQ(form->TimeCount.Tag, 0);
@@ -418,7 +413,7 @@ TEST_F(PositionTest, ADragHeldAtThePlayListsEdgeScrollsOneItemATick) {
 }
 
 struct PositionWorkerTest : PositionTest {
-  PositionWorkerTest() { slowWorker = false; }
+  PositionWorkerTest() { realTicks = true; }
 };
 
 TEST_F(PositionWorkerTest, TheWorkerTicksTheCounterForward) {
