@@ -23,7 +23,8 @@ void MakeModeLabel(ui::TLabel& label, const std::string& caption, ui::TColor col
   label.SetCaption(caption);
   label.SetFontColor(colour);
   label.SetColor(ui::clBlack);
-  Place(label, parent, left, top, static_cast<int>(caption.size()) * 6, 13);
+  // Room for the caption in the window system's dialog font, about 7 pixels a letter.
+  Place(label, parent, left, top, static_cast<int>(caption.size()) * 7, 13);
 }
 
 }  // namespace
@@ -92,8 +93,8 @@ void TFormPlayer::BuildLayout() {
   PanelCounter.SetColor(ui::clBlack);
   PanelCounter.SetHint("Toggle play mode here");
   MakeModeLabel(LblLoop, "Loop", ui::clFuchsia, 4, 2, PanelCounter);
-  MakeModeLabel(LblRepeat, "Repeat", ui::clGray, 36, 2, PanelCounter);
-  MakeModeLabel(LblRandom, "Random", ui::clGray, 80, 2, PanelCounter);
+  MakeModeLabel(LblRepeat, "Repeat", ui::clGray, 32, 2, PanelCounter);
+  MakeModeLabel(LblRandom, "Random", ui::clGray, 76, 2, PanelCounter);
   MakeModeLabel(LblShuffle, "Shuffle", ui::clGray, 4, 16, PanelCounter);
   MakeModeLabel(LblAuto, "Auto", ui::clWhite, 54, 16, PanelCounter);
   for (controls::digitboxdb* box : {&DgMinIn, &DgSecIn}) {
