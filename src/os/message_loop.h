@@ -23,10 +23,6 @@ class MessageLoop {
   // Stops the timer; a tick of it that is already queued does not run. Unknown ids are ignored.
   virtual void StopTimer(unsigned id) = 0;
 
-  // Called on a worker thread: runs the task on the GUI thread by whatever loop the GUI thread is
-  // running (modal loops included) and returns when it has run.
-  virtual void Synchronize(Task task) = 0;
-
   // Runs the loop until Quit; Quit from inside a handler ends it once that handler returns.
   virtual void Run() = 0;
   virtual void Quit() = 0;

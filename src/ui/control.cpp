@@ -107,6 +107,7 @@ void TControl::Changed(Change what, int index) {
 }
 
 TWinControl::~TWinControl() {
+  if (HasApplication() && Application().Screen().activeControl_ == this) Application().Screen().activeControl_ = nullptr;
   for (TControl* child : children_) child->parent_ = nullptr;
 }
 

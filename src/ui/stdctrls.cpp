@@ -15,12 +15,14 @@ std::unique_ptr<Peer> TListBox::MakePeer(Backend& backend) { return backend.Crea
 std::unique_ptr<Peer> TTrackBar::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }
 
 void TListBox::Insert(int index, const std::string& text) {
+  if (index < 0 || index > Count()) throw EListError(index);
   items_.insert(items_.begin() + index, text);
   if (itemIndex_ >= index) ++itemIndex_;
   Changed(Change::Items, index);
 }
 
 void TListBox::Delete(int index) {
+  if (index < 0 || index >= Count()) throw EListError(index);
   items_.erase(items_.begin() + index);
   // The list box drops the selection of the deleted item and keeps the others on their items.
   if (itemIndex_ == index) {

@@ -62,10 +62,18 @@ void TThread::Resume() {
       priorities_.SetCurrent(level);
       Execute();
     } catch (const std::exception& error) {
-      // The worker ends; its error goes to the standard error box like any handler's.
-      loop_.Post([text = std::string(error.what())] { Application().ShowException(std::runtime_error(text)); });
+      Report(error.what());
+    } catch (...) {
+      Report("Thread error");
     }
   });
+}
+
+void TThread::Report(const std::string& text) noexcept {
+  try {
+    loop_.Post([text] { Application().ShowException(std::runtime_error(text)); });
+  } catch (...) {
+  }
 }
 
 bool TThread::Suspended() const {

@@ -59,6 +59,9 @@ class TThread {
   struct State;
   struct Handover;
   static void RunHandover(State& state, Handover& handover);
+  // An error that ends the worker goes to the standard error box like any handler's; nothing may
+  // leave the thread's function, not even a failure to report.
+  void Report(const std::string& text) noexcept;
 
   std::shared_ptr<State> state_;
   os::MessageLoop& loop_;

@@ -70,6 +70,12 @@ class Exception : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// An index outside a list: "List index out of bounds (<index>)".
+class EListError : public Exception {
+ public:
+  explicit EListError(int index) : Exception("List index out of bounds (" + std::to_string(index) + ")") {}
+};
+
 class EMCIDeviceError : public Exception {
  public:
   using Exception::Exception;

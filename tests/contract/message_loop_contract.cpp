@@ -136,31 +136,29 @@ TEST_F(MessageLoopContract, StopAndStartAgainRestartsThePeriod) {
   EXPECT_EQ(oldTicks, 0);
 }
 
-TEST_F(MessageLoopContract, SynchronizeRunsOnTheGuiThreadWhileItServesTheQueue) {
+TEST_F(MessageLoopContract, ATaskPostedByAWorkerThreadRunsOnTheGuiThreadWhileItServesTheQueue) {
   const std::thread::id gui = std::this_thread::get_id();
   std::thread::id ranOn;
-  std::atomic<bool> ran{false}, returned{false}, ranBeforeReturn{false};
+  std::atomic<bool> ran{false};
   std::thread worker([&] {
-    loop.Synchronize([&] {
+    loop.Post([&] {
       ranOn = std::this_thread::get_id();
       ran = true;
     });
-    ranBeforeReturn = ran.load();
-    returned = true;
   });
-  ServeUntil(returned);
+  ServeUntil(ran);
   worker.join();
+  EXPECT_TRUE(ran);
   EXPECT_EQ(ranOn, gui);
-  EXPECT_TRUE(ranBeforeReturn);
 }
 
-TEST_F(MessageLoopContract, SynchronizeIsServedByRun) {
+TEST_F(MessageLoopContract, TasksPostedByAWorkerThreadAreServedByRun) {
   const std::thread::id gui = std::this_thread::get_id();
   std::thread::id ranOn;
   std::atomic<int> handedOver{0};
   std::thread worker([&] {
     for (int i = 0; i < 3; ++i) {
-      loop.Synchronize([&] {
+      loop.Post([&] {
         ranOn = std::this_thread::get_id();
         if (++handedOver == 3) loop.Quit();
       });

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "support/headless_app.h"
 #include "ui/stdctrls.h"
 
@@ -34,6 +38,32 @@ TEST_F(ListBoxTest, DeletingTheSelectedItemDropsTheSelectionAndLaterOnesFollow) 
   EXPECT_EQ(list.ItemIndex(), 1);
   list.Delete(1);
   EXPECT_EQ(list.ItemIndex(), -1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ListBoxTest, AnIndexOutsideTheListIsTheLibrarysListErrorAndChangesNothing) {
+  Fill({"a", "b"});
+  struct Case {
+    const char* action;
+    std::function<void()> run;
+    const char* text;
+  } cases[] = {
+      {"delete -1", [&] { list.Delete(-1); }, "List index out of bounds (-1)"},
+      {"delete count", [&] { list.Delete(2); }, "List index out of bounds (2)"},
+      {"insert past the end", [&] { list.Insert(3, "x"); }, "List index out of bounds (3)"},
+  };
+  for (const auto& c : cases) {
+    try {
+      c.run();
+      ADD_FAILURE() << c.action << " did not fail";
+    } catch (const ui::EListError& error) {
+      EXPECT_STREQ(error.what(), c.text) << c.action;
+    }
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"a", "b"})) << c.action;
+  }
 }
 
 }  // namespace

@@ -18,14 +18,6 @@ unsigned FakeMessageLoop::StartTimer(unsigned intervalMs, Task tick) {
 
 void FakeMessageLoop::StopTimer(unsigned id) { timers_.erase(id); }
 
-void FakeMessageLoop::Synchronize(Task task) {
-  Handover handover{std::move(task)};
-  std::unique_lock lock(mutex_);
-  synchronized_.push_back(&handover);
-  handedOver_.notify_all();
-  ran_.wait(lock, [&] { return handover.done; });
-}
-
 bool FakeMessageLoop::RunOnePosted() {
   Task task;
   {
@@ -38,27 +30,10 @@ bool FakeMessageLoop::RunOnePosted() {
   return true;
 }
 
-bool FakeMessageLoop::RunOneSynchronized() {
-  Handover* handover;
-  {
-    std::lock_guard lock(mutex_);
-    if (synchronized_.empty()) return false;
-    handover = synchronized_.front();
-    synchronized_.pop_front();
-  }
-  handover->task();
-  {
-    std::lock_guard lock(mutex_);
-    handover->done = true;
-  }
-  ran_.notify_all();
-  return true;
-}
-
 void FakeMessageLoop::ProcessPending() {
   bool any = true;
   while (any && !quit_) {
-    any = RunOneSynchronized() | RunOnePosted();
+    any = RunOnePosted();
     if (const unsigned id = NextDue(now_); !any && id) {
       Tick(id);
       any = true;
@@ -103,7 +78,7 @@ void FakeMessageLoop::ServeFor(std::chrono::milliseconds span) {
   while (!quit_) {
     ProcessPending();
     std::unique_lock lock(mutex_);
-    if (!handedOver_.wait_until(lock, end, [&] { return !synchronized_.empty() || !posted_.empty(); })) break;
+    if (!handedOver_.wait_until(lock, end, [&] { return !posted_.empty(); })) break;
   }
 }
 
@@ -116,7 +91,7 @@ void FakeMessageLoop::Run() {
       continue;
     }
     std::unique_lock lock(mutex_);
-    handedOver_.wait(lock, [&] { return !synchronized_.empty() || !posted_.empty() || quit_; });
+    handedOver_.wait(lock, [&] { return !posted_.empty() || quit_; });
   }
 }
 

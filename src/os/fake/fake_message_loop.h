@@ -1,5 +1,5 @@
 // The headless message queue: posted tasks and window-message timers on a virtual clock that the test
-// moves, and a real hand-over point for worker threads (Synchronize), which the test's thread serves.
+// moves; tasks that worker threads post are served by the test's thread.
 #pragma once
 
 #include <chrono>
@@ -18,7 +18,6 @@ class FakeMessageLoop final : public MessageLoop {
   void Post(Task task) override;
   unsigned StartTimer(unsigned intervalMs, Task tick) override;
   void StopTimer(unsigned id) override;
-  void Synchronize(Task task) override;
   // Serves the queue until Quit, moving the virtual clock to each next timer when nothing else is due
   // and waiting for worker threads when no timer runs.
   void Run() override;
@@ -29,7 +28,7 @@ class FakeMessageLoop final : public MessageLoop {
 
   // Moves the virtual clock forward, running every tick and posted task in time order.
   void Advance(std::uint64_t ms);
-  // Serves worker threads' hand-overs (and what they post) for a span of real time.
+  // Serves what worker threads post, for a span of real time.
   void ServeFor(std::chrono::milliseconds span);
   bool TimerRunning(unsigned id) const { return timers_.count(id) != 0; }
   std::size_t TimerCount() const { return timers_.size(); }
@@ -41,7 +40,6 @@ class FakeMessageLoop final : public MessageLoop {
     Task tick;
   };
   bool RunOnePosted();
-  bool RunOneSynchronized();
   // The timer due first at or before the given time; 0 when none.
   unsigned NextDue(std::uint64_t limit) const;
   void Tick(unsigned id);
@@ -54,12 +52,6 @@ class FakeMessageLoop final : public MessageLoop {
   std::mutex mutex_;
   std::condition_variable handedOver_;
   std::deque<Task> posted_;
-  struct Handover {
-    Task task;
-    bool done = false;
-  };
-  std::deque<Handover*> synchronized_;
-  std::condition_variable ran_;
 };
 
 }  // namespace os

@@ -75,9 +75,6 @@ LRESULT Win32MessageLoop::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       RunGuarded(*task);
       return 0;
     }
-    case kMsgSynchronizedTask:
-      RunGuarded(*reinterpret_cast<Task*>(lParam));
-      return 0;
     case WM_TIMER: {
       // A tick of a stopped timer may still be queued; it finds no timer and does nothing.
       const auto it = timers_.find(static_cast<UINT>(wParam));
@@ -131,12 +128,6 @@ unsigned Win32MessageLoop::StartTimer(unsigned intervalMs, Task tick) {
 void Win32MessageLoop::StopTimer(unsigned id) {
   if (!timers_.erase(id)) return;
   KillTimer(window_, id);
-}
-
-void Win32MessageLoop::Synchronize(Task task) {
-  // Sent, not posted: the GUI thread serves sent messages in whatever loop it runs, and the sender
-  // waits until the window procedure has returned.
-  SendMessageA(window_, kMsgSynchronizedTask, 0, reinterpret_cast<LPARAM>(&task));
 }
 
 void Win32MessageLoop::Deliver(MSG& msg) {

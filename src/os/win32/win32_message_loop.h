@@ -17,7 +17,6 @@ namespace os {
 
 // The library's messages, in the application's own range.
 constexpr UINT kMsgPostedTask = WM_APP + 0x100;        // lParam: a Task* the loop owns
-constexpr UINT kMsgSynchronizedTask = WM_APP + 0x101;  // lParam: a Task* the sender owns
 constexpr UINT kMsgWake = WM_APP + 0x102;              // wakes Run after Quit
 
 class Win32MessageLoop final : public MessageLoop {
@@ -31,7 +30,6 @@ class Win32MessageLoop final : public MessageLoop {
   void Post(Task task) override;
   unsigned StartTimer(unsigned intervalMs, Task tick) override;
   void StopTimer(unsigned id) override;
-  void Synchronize(Task task) override;
   void Run() override;
   void Quit() override;
   bool QuitRequested() const override { return quitRequested_; }

@@ -6,7 +6,9 @@ namespace player {
 int TFormPlayer::StepIndex(bool forward) {
   if (RandomPlay.Checked() || ShufflePlay.Checked()) {
     SongList.SetItemIndex(-1);
-    if (ShufflePlay.Checked()) DeleteShuffledEntry(CurrentIndex);
+    // After editing the current index may name no entry; then there is nothing to remove.
+    const bool current = CurrentIndex >= 0 && CurrentIndex < static_cast<int>(PathList.size());
+    if (ShufflePlay.Checked() && current) DeleteShuffledEntry(CurrentIndex);
     return random_.Index(static_cast<int>(PathList.size()));
   }
   const int last = static_cast<int>(PathList.size()) - 1;

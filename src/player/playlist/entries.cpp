@@ -9,12 +9,15 @@ void TFormPlayer::AppendEntry(const std::string& path, const std::string& text) 
   SongList.Add(text);
 }
 
+// The index is checked before either list changes, so that they stay parallel.
 void TFormPlayer::InsertEntry(int index, const std::string& path, const std::string& text) {
+  if (index < 0 || index > static_cast<int>(PathList.size())) throw ui::EListError(index);
   PathList.insert(PathList.begin() + index, path);
   SongList.Insert(index, text);
 }
 
 void TFormPlayer::DeleteEntry(int index) {
+  if (index < 0 || index >= static_cast<int>(PathList.size())) throw ui::EListError(index);
   PathList.erase(PathList.begin() + index);
   SongList.Delete(index);
 }

@@ -188,9 +188,11 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
       const bool click = std::exchange(leftPressed_, false);
       if (capturesMouse_ && GetCapture() == hwnd_) ReleaseCapture();
       control_.MouseUp(TMouseButton::mbLeft, shift, x, y);
+      // The handler may have destroyed the window.
+      if (!hwnd_) break;
       RECT client;
       GetClientRect(hwnd_, &client);
-      if (click && clickEvents_ && hwnd_ && PtInRect(&client, POINT{x, y})) control_.Click();
+      if (click && clickEvents_ && PtInRect(&client, POINT{x, y})) control_.Click();
       break;
     }
     case WM_RBUTTONUP: control_.MouseUp(TMouseButton::mbRight, shift, x, y); break;
