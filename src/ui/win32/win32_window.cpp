@@ -230,20 +230,10 @@ LRESULT WindowPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_COMMAND:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_DRAWITEM:
-    case WM_NOTIFY: {
-      LRESULT result = 0;
-      if (Reflect(message, wParam, lParam, result)) return result;
-      break;
-    }
   }
+  // A child's notification goes back to the child's own peer.
+  LRESULT result = 0;
+  if (Reflect(message, wParam, lParam, result)) return result;
   return CallBase(message, wParam, lParam);
 }
 
