@@ -34,6 +34,7 @@ enum class Change {
   Range, Position, Selection,  // track bars
   Invalidate,     // repaint the whole control
   Focus,
+  Cursor,         // the control's own mouse pointer
   TopMost,        // forms
 };
 

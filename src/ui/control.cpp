@@ -66,6 +66,12 @@ void TControl::SetFontColor(TColor color) {
   Changed(Change::FontColor);
 }
 
+void TControl::SetCursor(TCursor cursor) {
+  if (cursor == cursor_) return;
+  cursor_ = cursor;
+  Changed(Change::Cursor);
+}
+
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
   peer_.reset();
@@ -91,6 +97,10 @@ void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
 
 void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+  if (OnMouseMove) OnMouseMove(this, shift, x, y);
 }
 
 TCanvas& TControl::Canvas() {

@@ -63,12 +63,18 @@ class TControl : public TComponent {
   TNotifyEvent OnDblClick;
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+
+  // The pointer shown over the control, unless the screen's pointer overrides it.
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor cursor);
 
   // What the user does to the control; a peer calls these for a real user, a test for a pretended one.
   virtual void Click();
   virtual void DblClick();
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
 
   // The canvas the control draws on and measures text with (made on first use).
   TCanvas& Canvas();
@@ -93,6 +99,7 @@ class TControl : public TComponent {
   std::string hint_;
   TColor color_ = clBtnFace;
   TColor fontColor_ = clWindowText;
+  TCursor cursor_ = TCursor::crDefault;
   TWinControl* parent_ = nullptr;
   std::unique_ptr<Peer> peer_;
   std::unique_ptr<TCanvas> canvas_;

@@ -22,6 +22,7 @@ using TShiftState = unsigned;
 constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssDouble = 64;
 
 using TMouseEvent = std::function<void(TObject* sender, TMouseButton, TShiftState, int x, int y)>;
+using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState, int x, int y)>;
 
 // 0x00BBGGRR colour numbers; system colours carry the high byte 0xFF and the system index below.
 using TColor = std::uint32_t;
@@ -56,7 +57,9 @@ constexpr TShortCut Ctrl(char key) { return static_cast<TShortCut>(scCtrl | stat
 // "Ctrl+M" and the like, as menus show them.
 std::string ShortCutToText(TShortCut shortCut);
 
-enum class TCursor { crDefault, crHourGlass, crDrag, crMultiDrag };
+// Mouse pointers: the arrow, the hourglass, the drag pointers of drag and drop, and the split pointers
+// of splitter bars (crHSplit for a vertical bar moved sideways, crVSplit for a horizontal one).
+enum class TCursor { crDefault, crHourGlass, crDrag, crMultiDrag, crNoDrop, crHSplit, crVSplit };
 
 // Message-box flags and answers: the platform's own numbers.
 constexpr unsigned MB_OK = 0x0, MB_OKCANCEL = 0x1, MB_YESNOCANCEL = 0x3, MB_YESNO = 0x4,

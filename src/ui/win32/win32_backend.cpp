@@ -223,9 +223,19 @@ int Win32Backend::MessageBox(const std::string& text, const std::string& caption
   return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
 }
 
+HCURSOR Win32Backend::CursorHandle(TCursor cursor) const {
+  switch (cursor) {
+    case TCursor::crHourGlass: return LoadCursorA(nullptr, IDC_WAIT);
+    case TCursor::crNoDrop: return LoadCursorA(nullptr, IDC_NO);
+    case TCursor::crHSplit: return LoadCursorA(nullptr, IDC_SIZEWE);
+    case TCursor::crVSplit: return LoadCursorA(nullptr, IDC_SIZENS);
+    default: return LoadCursorA(nullptr, IDC_ARROW);
+  }
+}
+
 void Win32Backend::SetCursor(TCursor cursor) {
   cursor_ = cursor;
-  ::SetCursor(LoadCursorA(nullptr, Busy() ? IDC_WAIT : IDC_ARROW));
+  ::SetCursor(CursorHandle(cursor));
 }
 
 TPoint Win32Backend::CursorPos() {

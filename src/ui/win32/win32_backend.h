@@ -47,7 +47,8 @@ class Win32Backend final : public Backend {
   void BringApplicationToFront() override;
 
   os::Win32MessageLoop& Loop() const { return loop_; }
-  bool Busy() const { return cursor_ != TCursor::crDefault; }
+  TCursor ScreenCursor() const { return cursor_; }
+  HCURSOR CursorHandle(TCursor cursor) const;
   bool ApplicationWindowShown() const { return applicationShown_; }
   // The window a popup menu or message box belongs to: the active window, else the main form when it
   // shows, else a hidden window of the backend's (a tray icon's menu while the form is hidden).

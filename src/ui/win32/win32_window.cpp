@@ -215,9 +215,20 @@ LRESULT WindowPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       leftPressed_ = false;
       break;
+    case WM_MOUSEMOVE: {
+      const LRESULT result = CallBase(message, wParam, lParam);
+      control_.MouseMove(ShiftOf(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return result;
+    }
     case WM_SETCURSOR:
-      if (backend_.Busy()) {
-        ::SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+      // The screen's pointer overrides every control's own; a control's own shows over its client area.
+      if (backend_.ScreenCursor() != TCursor::crDefault) {
+        ::SetCursor(backend_.CursorHandle(backend_.ScreenCursor()));
+        return TRUE;
+      }
+      if (control_.Cursor() != TCursor::crDefault && reinterpret_cast<HWND>(wParam) == hwnd_ &&
+          LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(backend_.CursorHandle(control_.Cursor()));
         return TRUE;
       }
       break;
