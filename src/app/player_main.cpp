@@ -9,6 +9,7 @@
 #include "base/command_line.h"
 #include "base/random.h"
 #include "os/services.h"
+#include "os/win32/win32_collation.h"
 #include "os/win32/win32_file_system.h"
 #include "os/win32/win32_media_device.h"
 #include "os/win32/win32_message_loop.h"
@@ -25,7 +26,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   os::Win32ThreadPriority threadPriority;
   os::Win32FileSystem files;
   os::Win32Registry registry;
-  os::Services services{loop, notifyArea, threadPriority, files, registry,
+  os::Win32Collation collation;
+  os::Services services{loop, notifyArea, threadPriority, files, registry, collation,
                         [] { return std::make_unique<os::Win32MediaDevice>(); }};
   ui::Win32Backend backend(loop);
   ui::TApplication application(backend, services);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "os/collation.h"
 #include "os/file_system.h"
 #include "os/media_device.h"
 #include "os/message_loop.h"
@@ -19,6 +20,7 @@ struct Services {
   ThreadPriority& threadPriority;
   FileSystem& files;
   Registry& registry;
+  Collation& collation;
   std::function<std::unique_ptr<MediaDevice>()> newMediaDevice;
 };
 

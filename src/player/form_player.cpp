@@ -124,6 +124,7 @@ void TFormPlayer::BuildLayout() {
   SongList.SetColor(ui::clBtnFace);
   SongList.SetHint("Double click to play a file or drag to change order");
   SongList.SetEnabled(false);
+  SongList.PopupMenu = &PopupSongList;
 
   Place(PanelMid, *this, 204, 60, 43, 231);
   struct {
@@ -216,6 +217,16 @@ void TFormPlayer::BindEvents() {
 
   FileClearList.OnClick = [this](ui::TObject* sender) { FileClearListClick(sender); };
   BtnRemoveAll.OnClick = FileClearList.OnClick;
+  PopClearList.OnClick = FileClearList.OnClick;
+  BtnRemove.OnClick = [this](ui::TObject* sender) { BtnRemoveClick(sender); };
+  PopRemove.OnClick = BtnRemove.OnClick;
+  FileSortList.OnClick = [this](ui::TObject* sender) { FileSortListClick(sender); };
+  PopSortList.OnClick = FileSortList.OnClick;
+  MoveFileUp.OnClick = [this](ui::TObject* sender) { MoveFileUpClick(sender); };
+  MoveFileDown.OnClick = [this](ui::TObject* sender) { MoveFileDownClick(sender); };
+  PopGoto.OnClick = [this](ui::TObject* sender) { GotoCurrent1Click(sender); };
+  PopShowFilePath.OnClick = [this](ui::TObject* sender) { PopShowFilePathClick(sender); };
+  PopupSongList.OnPopup = [this](ui::TObject* sender) { PopupSongListPopup(sender); };
 
   TrayIcon.OnRightClick = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
                                  int y) { TrayIconRightClick(sender, button, shift, x, y); };

@@ -99,6 +99,20 @@ class TFormPlayer : public ui::TForm {
   ui::TMenuItem Hide1{this, "Hide1", "&Hide"};
   ui::TMenuItem StayOnTop1{this, "StayOnTop1", "&Stay on top"};
 
+  // --- Play list popup menu ------------------------------------------------------------------------
+  ui::TPopupMenu PopupSongList{this, "PopupSongList"};
+  ui::TMenuItem PopGoto{this, "PopGoto", "&Goto Current", ui::Ctrl('G')};
+  ui::TMenuItem PopShowFilePath{this, "PopShowFilePath", "Show File &Path"};
+  ui::TMenuItem SongListSeparator1{this, "SongListSeparator1", "-"};
+  ui::TMenuItem PopRemove{this, "PopRemove", "&Remove File", kDel};
+  ui::TMenuItem PopClearList{this, "PopClearList", "&Clear List"};
+  ui::TMenuItem PopSortList{this, "PopSortList", "&Sort List"};
+  ui::TMenuItem SongListSeparator2{this, "SongListSeparator2", "-"};
+  ui::TMenuItem MoveFileTo{this, "MoveFileTo", "&Move File To..."};
+  ui::TMenuItem MoveAllFilesTo{this, "MoveAllFilesTo", "Move &All Files To..."};
+  ui::TMenuItem PopRename{this, "PopRename", "Re&name File"};
+  ui::TMenuItem PopDelete{this, "PopDelete", "&Kill This File!"};
+
   // --- Tray menu ----------------------------------------------------------------------------------
   ui::TPopupMenu TrayPop{this, "TrayPop"};
   ui::TMenuItem PopExit{this, "PopExit", "E&xit"};
@@ -207,6 +221,15 @@ class TFormPlayer : public ui::TForm {
   void SongListClick(ui::TObject* sender);
   void FileClearListClick(ui::TObject* sender);
 
+  // --- Play list editing (playlist/) --------------------------------------------------------------
+  void BtnRemoveClick(ui::TObject* sender);
+  void FileSortListClick(ui::TObject* sender);
+  void MoveFileUpClick(ui::TObject* sender);
+  void MoveFileDownClick(ui::TObject* sender);
+  void GotoCurrent1Click(ui::TObject* sender);
+  void PopShowFilePathClick(ui::TObject* sender);
+  void PopupSongListPopup(ui::TObject* sender);
+
   // --- Media device control (playback/) -----------------------------------------------------------
   void LoadEntry(int n);
   void ResetCounter();
@@ -242,6 +265,7 @@ class TFormPlayer : public ui::TForm {
 
  private:
   static constexpr ui::TShortCut kF1 = 0x70;
+  static constexpr ui::TShortCut kDel = 0x2E;
 
   void BuildMenus();
   void BuildLayout();
@@ -257,6 +281,10 @@ class TFormPlayer : public ui::TForm {
   void ShowStoppedButtons();
   // Play off, Pause and Stop on.
   void ShowPlayingButtons();
+  // Loaded and playing when told to, else loaded and stopped: the transport buttons say which.
+  void StartOrStop(bool start);
+  // The up and down commands follow the selection after an entry moved.
+  void SelectMoved(int index);
 
   // The wait between files, in seconds, as far as the counter can show it.
   int WaitLength() const;

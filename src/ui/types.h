@@ -64,7 +64,7 @@ enum class TCursor { crDefault, crHourGlass, crDrag, crMultiDrag, crNoDrop, crHS
 // Message-box flags and answers: the platform's own numbers.
 constexpr unsigned MB_OK = 0x0, MB_OKCANCEL = 0x1, MB_YESNOCANCEL = 0x3, MB_YESNO = 0x4,
                    MB_ICONERROR = 0x10, MB_ICONQUESTION = 0x20, MB_ICONWARNING = 0x30,
-                   MB_ICONINFORMATION = 0x40, MB_DEFBUTTON2 = 0x100;
+                   MB_ICONINFORMATION = 0x40, MB_DEFBUTTON2 = 0x100, MB_TOPMOST = 0x40000;
 constexpr int IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7;
 
 // The library's error; its message is shown followed by "." under the application title.

@@ -2,6 +2,7 @@
 // application object, for one test.
 #pragma once
 
+#include "os/fake/fake_collation.h"
 #include "os/fake/fake_file_system.h"
 #include "os/fake/fake_media_device.h"
 #include "os/fake/fake_message_loop.h"
@@ -20,9 +21,10 @@ struct HeadlessApp {
   os::FakeThreadPriority threadPriority;
   os::FakeFileSystem files;
   os::FakeRegistry registry;
+  os::FakeCollation collation;
   os::FakeMediaLibrary media;
   ui::HeadlessBackend backend;
-  os::Services services{loop, notifyArea, threadPriority, files, registry,
+  os::Services services{loop, notifyArea, threadPriority, files, registry, collation,
                         [this] { return std::make_unique<os::FakeMediaDevice>(media, loop); }};
   ui::TApplication app{backend, services};
 };

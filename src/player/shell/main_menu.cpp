@@ -1,4 +1,5 @@
-// The menus of the main window: the menu bar, the control panel's popup menu and the tray menu.
+// The menus of the main window: the menu bar, the control panel's popup menu, the play list's popup
+// menu and the tray menu.
 #include "player/form_player.h"
 
 namespace player {
@@ -30,6 +31,9 @@ void TFormPlayer::BuildMenus() {
   AddAll(File1, {&OpenList1, &SaveList1, &SaveListAs1, &FileSeparator1, &Exit1});
   AddAll(Display1, {&FileBox1, &PlayList1, &TrackB1, &Menu1, &Counter1, &DisplaySeparator1, &All1, &Hide1,
                     &StayOnTop1});
+
+  AddAll(PopupSongList, {&PopGoto, &PopShowFilePath, &SongListSeparator1, &PopRemove, &PopClearList,
+                         &PopSortList, &SongListSeparator2, &MoveFileTo, &MoveAllFilesTo, &PopRename, &PopDelete});
 
   AddAll(TrayPop, {&PopExit, &TraySeparator1, &PopOpen, &TraySeparator2, &PopPlay, &PopStop, &PopPause,
                    &PopNext, &PopPrev, &TraySeparator3, &Restore});

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "os/fake/fake_collation.h"
 #include "os/fake/fake_file_system.h"
 #include "os/fake/fake_notify_area.h"
 #include "os/fake/fake_registry.h"
@@ -128,7 +129,8 @@ class Win32BackendCheck : public ::testing::Test {
   os::FakeThreadPriority threadPriority;
   os::FakeFileSystem files;
   os::FakeRegistry registry;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, {}};
+  os::FakeCollation collation;
+  os::Services services{loop, notifyArea, threadPriority, files, registry, collation, {}};
   ui::TApplication app{backend, services};
   CheckForm form;
 
