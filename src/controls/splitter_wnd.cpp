@@ -135,10 +135,9 @@ void TSplitterWnd::Renumber() {
 }
 
 void TSplitterWnd::ResizePane(TPane& pane, int size) {
+  // The last pane's size, a single pane's included, follows from the others' through the fit.
   const int i = pane.index_;
-  if (PaneCount() == 1) {
-    pane.size_ = ToSize(Extent());
-  } else if (i < PaneCount() - 1) {
+  if (i < PaneCount() - 1) {
     TPane& next = *panes_[i + 1];
     const int pair = pane.size_ + next.size_;
     const int largest = pair - thickness_ - MinSize(i + 1);

@@ -98,16 +98,34 @@ TEST_F(SplitterTest, StartsAsAnUnbevelledPanelWithVerticalBars) {
 }
 
 TEST_F(SplitterTest, LoadingClearsTheCaptionAndLaysOutTheSizesAsSet) {
+  // As a form sets it up: each pane joins, then gets its size; until loaded the sizes are only kept.
   splitter->SetCaption("SplitterWnd1");
-  Build({149, 177});
+  splitter->SetBounds(4, 4, 326, 196);
+  TPane pane1(nullptr, "Pane1"), pane2(nullptr, "Pane2");
+  pane1.SetSplitterWnd(splitter.get());
+  pane1.SetPaneIndex(0);
+  pane1.SetPaneSize(149);
+  pane2.SetSplitterWnd(splitter.get());
+  pane2.SetPaneIndex(1);
+  pane2.SetPaneSize(177);
+  EXPECT_EQ(pane1.Width(), 0);
+  splitter->Loaded();
   EXPECT_EQ(splitter->Caption(), "");
+  EXPECT_EQ(splitter->Panes(), (std::vector<TPane*>{&pane1, &pane2}));
   EXPECT_EQ(Sizes(), (std::vector<int>{149, 177}));
-  EXPECT_EQ(panes[0]->PaneIndex(), 0);
-  EXPECT_EQ(panes[1]->PaneIndex(), 1);
-  EXPECT_EQ(panes[0]->Parent(), splitter.get());
+  EXPECT_EQ(pane1.PaneIndex(), 0);
+  EXPECT_EQ(pane2.PaneIndex(), 1);
+  EXPECT_EQ(pane1.Parent(), splitter.get());
   // The folder list's pane covers 0 to 147, the bar 148 to 150, the file list's pane 151 to 325.
-  EXPECT_EQ(Bounds(*panes[0]), (TRect{0, 0, 148, 196}));
-  EXPECT_EQ(Bounds(*panes[1]), (TRect{151, 0, 326, 196}));
+  EXPECT_EQ(Bounds(pane1), (TRect{0, 0, 148, 196}));
+  EXPECT_EQ(Bounds(pane2), (TRect{151, 0, 326, 196}));
+}
+
+TEST_F(SplitterTest, ThicknessChangesLayOutAgain) {
+  Build({149, 177});
+  splitter->SetThickness(7);
+  EXPECT_EQ(Bounds(*panes[0]), (TRect{0, 0, 146, 196}));
+  EXPECT_EQ(Bounds(*panes[1]), (TRect{153, 0, 326, 196}));
 }
 
 TEST_F(SplitterTest, LaysOutMiddlePanesAndHorizontalBars) {
@@ -183,10 +201,10 @@ TEST_F(SplitterTest, DefaultMinimumIsTwiceTheScrollBarAcrossTheBars) {
 }
 
 TEST_F(SplitterTest, PanesTooSmallForTheirMinimumsKeepSizesThatAreNotNegative) {
-  Build({10, 10}, 20, 100);
-  // The largest allowed size, 20 - 3 - 32, is below 0.
+  Build({10, 10, 100}, 120, 100);
+  // The largest allowed size, 20 - 3 - 32, is below 0: the pair keeps its total, the third pane its size.
   panes[0]->SetPaneSize(12);
-  EXPECT_EQ(Sizes(), (std::vector<int>{0, 20}));
+  EXPECT_EQ(Sizes(), (std::vector<int>{0, 20, 100}));
   EXPECT_EQ(panes[0]->Width(), 0);
 }
 
@@ -490,6 +508,7 @@ TEST_F(SplitterTest, HandlersThatClearOwnerDrawPaintTheLineThemselves) {
   };
   Press(149);
   Move(160);
+  Move(160, 100);  // the line stays where it is
   EXPECT_TRUE(InvertedColumns(0).empty());
   Release(160);
   EXPECT_TRUE(InvertedColumns(0).empty());
