@@ -94,6 +94,9 @@ class Backend {
   virtual void SetCursor(TCursor cursor) = 0;
   virtual TPoint CursorPos() = 0;
   virtual TSize ScreenSize() = 0;
+  // The width of a vertical scroll bar and the height of a horizontal one.
+  virtual int ScrollBarWidth() { return 16; }
+  virtual int ScrollBarHeight() { return 16; }
 
   // The application's top-level window: its task-bar text and whether the task-bar button shows.
   virtual void SetApplicationTitle(const std::string& title) = 0;

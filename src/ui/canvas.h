@@ -1,5 +1,5 @@
-// A drawing surface: pen colour, lines that leave their end point undrawn, fills, the inverted pattern
-// fill of drag lines, and text measurement.
+// A drawing surface: pen colour, lines that leave their end point undrawn, fills, the inversions that
+// draw drag lines, and text measurement.
 #pragma once
 
 #include <string>
@@ -25,6 +25,8 @@ class TCanvas {
   virtual void FillRect(const TRect& rect, TColor color) = 0;
   // Inverts the rectangle through a checker pattern (a drag line drawn twice disappears).
   virtual void PatternInvert(const TRect& rect) = 0;
+  // Inverts every pixel of the rectangle (drawn twice, it disappears as well).
+  virtual void InvertRect(const TRect& rect) = 0;
   virtual TSize TextExtent(const std::string& text) = 0;
 
  protected:

@@ -17,11 +17,13 @@ TControl::~TControl() {
 void TControl::SetBounds(int left, int top, int width, int height) {
   ConstrainBounds(width, height);
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  const bool resized = width != width_ || height != height_;
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
   Changed(Change::Bounds);
+  if (resized) Resize();
 }
 
 void TControl::SetVisible(bool visible) {

@@ -88,6 +88,8 @@ class TControl : public TComponent {
   virtual std::unique_ptr<Peer> MakePeer(Backend& backend) = 0;
   // Lets a control hold its size to its own rules whatever bounds it is given.
   virtual void ConstrainBounds(int& width, int& height) {}
+  // Called once the control's width or height has changed.
+  virtual void Resize() {}
   void Changed(Change what, int index = -1);
 
  private:

@@ -51,6 +51,9 @@ class HeadlessBackend final : public Backend {
   TSize ScreenSize() override { return screenSize; }
   TPoint cursorPos{0, 0};
   TSize screenSize{1024, 768};
+  int ScrollBarWidth() override { return scrollBarWidth; }
+  int ScrollBarHeight() override { return scrollBarHeight; }
+  int scrollBarWidth = 16, scrollBarHeight = 16;
 
   void SetApplicationTitle(const std::string& title) override { applicationTitle = title; }
   void ShowApplicationWindow(bool show) override { applicationWindowShown = show; }

@@ -53,6 +53,12 @@ void RasterCanvas::PatternInvert(const TRect& rect) {
         pixels_[y * width_ + x] ^= 0xFFFFFF;
 }
 
+void RasterCanvas::InvertRect(const TRect& rect) {
+  Fit();
+  for (int y = std::max(0, rect.top); y < std::min(height_, rect.bottom); ++y)
+    for (int x = std::max(0, rect.left); x < std::min(width_, rect.right); ++x) pixels_[y * width_ + x] ^= 0xFFFFFF;
+}
+
 TSize RasterCanvas::TextExtent(const std::string& text) {
   return {static_cast<int>(text.size()) * kCharWidth, kLineHeight};
 }

@@ -18,6 +18,7 @@ class RasterCanvas final : public TCanvas {
 
   void FillRect(const TRect& rect, TColor color) override;
   void PatternInvert(const TRect& rect) override;
+  void InvertRect(const TRect& rect) override;
   TSize TextExtent(const std::string& text) override;
 
   TColor Pixel(int x, int y);

@@ -245,6 +245,8 @@ TPoint Win32Backend::CursorPos() {
 }
 
 TSize Win32Backend::ScreenSize() { return TSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+int Win32Backend::ScrollBarWidth() { return GetSystemMetrics(SM_CXVSCROLL); }
+int Win32Backend::ScrollBarHeight() { return GetSystemMetrics(SM_CYHSCROLL); }
 
 void Win32Backend::ShowApplicationWindow(bool show) {
   applicationShown_ = show;

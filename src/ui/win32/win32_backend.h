@@ -39,6 +39,8 @@ class Win32Backend final : public Backend {
   void SetCursor(TCursor cursor) override;
   TPoint CursorPos() override;
   TSize ScreenSize() override;
+  int ScrollBarWidth() override;
+  int ScrollBarHeight() override;
 
   // There is no window besides the main form: it carries the task-bar button, which shows while both
   // the form is visible and the application window is not hidden.

@@ -46,6 +46,13 @@ void Win32Canvas::PatternInvert(const TRect& rect) {
   });
 }
 
+void Win32Canvas::InvertRect(const TRect& rect) {
+  OnDC([&](HDC dc) {
+    const RECT r{rect.left, rect.top, rect.right, rect.bottom};
+    ::InvertRect(dc, &r);
+  });
+}
+
 TSize Win32Canvas::TextExtent(const std::string& text) {
   SIZE size{};
   auto measure = [&](HDC dc) {

@@ -28,6 +28,7 @@ class Win32Canvas final : public TCanvas {
 
   void FillRect(const TRect& rect, TColor color) override;
   void PatternInvert(const TRect& rect) override;
+  void InvertRect(const TRect& rect) override;
   TSize TextExtent(const std::string& text) override;
 
  protected:
