@@ -9,6 +9,7 @@
 #include "os/message_loop.h"
 #include "os/notify_area.h"
 #include "os/registry.h"
+#include "os/shell.h"
 #include "os/thread_priority.h"
 
 namespace os {
@@ -19,6 +20,7 @@ struct Services {
   ThreadPriority& threadPriority;
   FileSystem& files;
   Registry& registry;
+  Shell& shell;
   std::function<std::unique_ptr<MediaDevice>()> newMediaDevice;
 };
 

@@ -7,6 +7,7 @@
 #include "os/fake/fake_message_loop.h"
 #include "os/fake/fake_notify_area.h"
 #include "os/fake/fake_registry.h"
+#include "os/fake/fake_shell.h"
 #include "os/fake/fake_thread_priority.h"
 #include "os/services.h"
 #include "ui/forms.h"
@@ -20,9 +21,10 @@ struct HeadlessApp {
   os::FakeThreadPriority threadPriority;
   os::FakeFileSystem files;
   os::FakeRegistry registry;
+  os::FakeShell shell;
   os::FakeMediaLibrary media;
   ui::HeadlessBackend backend;
-  os::Services services{loop, notifyArea, threadPriority, files, registry,
+  os::Services services{loop, notifyArea, threadPriority, files, registry, shell,
                         [this] { return std::make_unique<os::FakeMediaDevice>(media, loop); }};
   ui::TApplication app{backend, services};
 };

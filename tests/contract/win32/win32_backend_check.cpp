@@ -10,6 +10,7 @@
 #include "os/fake/fake_file_system.h"
 #include "os/fake/fake_notify_area.h"
 #include "os/fake/fake_registry.h"
+#include "os/fake/fake_shell.h"
 #include "os/fake/fake_thread_priority.h"
 #include "os/services.h"
 #include "ui/canvas.h"
@@ -128,7 +129,8 @@ class Win32BackendCheck : public ::testing::Test {
   os::FakeThreadPriority threadPriority;
   os::FakeFileSystem files;
   os::FakeRegistry registry;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, {}};
+  os::FakeShell shell;
+  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, {}};
   ui::TApplication app{backend, services};
   CheckForm form;
 
