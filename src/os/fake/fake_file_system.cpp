@@ -67,7 +67,7 @@ std::string LastPart(const std::string& fullPath) { return fullPath.substr(fullP
 bool IsRoot(const std::string& fullPath) { return fullPath.find('\\') == std::string::npos; }
 
 // A drive root as Win32 writes it, "C:\"; other paths as they are.
-std::string Outside(const std::string& fullPath) { return IsRoot(fullPath) ? fullPath + "\\" : fullPath; }
+std::string WithRootBackslash(const std::string& fullPath) { return IsRoot(fullPath) ? fullPath + "\\" : fullPath; }
 
 bool HasInvalidCharacter(std::string_view fullPath) {
   for (const char c : fullPath.substr(2)) {
@@ -209,7 +209,7 @@ std::string FakeFileSystem::FullPath(const std::string& path) {
   return full;
 }
 
-std::string FakeFileSystem::GetCurrentFolder() { return Outside(FullPathOf(CurrentFolder)); }
+std::string FakeFileSystem::GetCurrentFolder() { return WithRootBackslash(FullPathOf(CurrentFolder)); }
 
 FileError FakeFileSystem::SetCurrentFolder(const std::string& path) {
   const auto [full, error] = Resolve(path);
@@ -217,7 +217,7 @@ FileError FakeFileSystem::SetCurrentFolder(const std::string& path) {
   const auto* entry = Find(full);
   if (!entry) return Missing(full);
   if (!entry->folder) return FileError::InvalidName;
-  CurrentFolder = Outside(full);
+  CurrentFolder = WithRootBackslash(full);
   return FileError::None;
 }
 

@@ -61,7 +61,9 @@ std::vector<Part> Compile(std::string_view pattern) {
       parts.push_back({Token::Char, c});
     }
   }
-  if (endedWithDot && !parts.empty() && parts.back().token == Token::Star) parts.back().token = Token::StarBeforeLastDot;
+  if (endedWithDot && !parts.empty() && parts.back().token == Token::Star) {
+    parts.back().token = Token::StarBeforeLastDot;
+  }
   return parts;
 }
 

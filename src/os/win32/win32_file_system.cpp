@@ -125,7 +125,8 @@ FileError ListableFolder(const std::string& folder) {
   return attributes & FILE_ATTRIBUTE_DIRECTORY ? FileError::None : FileError::InvalidName;
 }
 
-FileError ListInto(const std::map<std::string, FolderEntry>& found, FileError error, std::vector<FolderEntry>& entries) {
+FileError ListInto(const std::map<std::string, FolderEntry>& found, FileError error,
+                   std::vector<FolderEntry>& entries) {
   if (error != FileError::None) return error;
   for (const auto& [key, entry] : found) entries.push_back(entry);
   return FileError::None;
@@ -222,7 +223,9 @@ std::string Win32FileSystem::GetCurrentFolder() {
   }
 }
 
-FileError Win32FileSystem::SetCurrentFolder(const std::string& path) { return Done(SetCurrentDirectoryA(path.c_str())); }
+FileError Win32FileSystem::SetCurrentFolder(const std::string& path) {
+  return Done(SetCurrentDirectoryA(path.c_str()));
+}
 
 std::vector<Drive> Win32FileSystem::Drives() {
   char roots[26 * 4 + 1] = {};
@@ -247,7 +250,8 @@ FileError Win32FileSystem::ListFolders(const std::string& folder, std::vector<Fo
   return ListInto(found, Search(InFolder(folder, "*"), true, found), folders);
 }
 
-FileError Win32FileSystem::ListFiles(const std::string& folder, std::string_view mask, std::vector<FolderEntry>& files) {
+FileError Win32FileSystem::ListFiles(const std::string& folder, std::string_view mask,
+                                     std::vector<FolderEntry>& files) {
   files.clear();
   FileError error = ListableFolder(folder);
   std::map<std::string, FolderEntry> found;
@@ -261,7 +265,9 @@ FileError Win32FileSystem::ListFiles(const std::string& folder, std::string_view
   return ListInto(found, error, files);
 }
 
-FileError Win32FileSystem::CreateFolder(const std::string& path) { return Done(CreateDirectoryA(path.c_str(), nullptr)); }
+FileError Win32FileSystem::CreateFolder(const std::string& path) {
+  return Done(CreateDirectoryA(path.c_str(), nullptr));
+}
 
 FileError Win32FileSystem::RemoveFolder(const std::string& path) { return Done(RemoveDirectoryA(path.c_str())); }
 
