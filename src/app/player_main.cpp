@@ -15,6 +15,7 @@
 #include "os/win32/win32_message_loop.h"
 #include "os/win32/win32_notify_area.h"
 #include "os/win32/win32_registry.h"
+#include "os/win32/win32_shell.h"
 #include "os/win32/win32_thread_priority.h"
 #include "player/form_player.h"
 #include "player/shell/program_entry.h"
@@ -27,7 +28,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   os::Win32FileSystem files;
   os::Win32Registry registry;
   os::Win32Collation collation;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, collation,
+  os::Win32Shell shell;
+  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation,
                         [] { return std::make_unique<os::Win32MediaDevice>(); }};
   ui::Win32Backend backend(loop);
   ui::TApplication application(backend, services);

@@ -10,6 +10,7 @@
 #include "os/message_loop.h"
 #include "os/notify_area.h"
 #include "os/registry.h"
+#include "os/shell.h"
 #include "os/thread_priority.h"
 
 namespace os {
@@ -20,6 +21,7 @@ struct Services {
   ThreadPriority& threadPriority;
   FileSystem& files;
   Registry& registry;
+  Shell& shell;
   Collation& collation;
   std::function<std::unique_ptr<MediaDevice>()> newMediaDevice;
 };

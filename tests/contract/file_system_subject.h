@@ -1,4 +1,5 @@
 // The file system under test, with a folder of its own that is empty at the start and gone at the end.
+// The process's current folder is put back at the end.
 #pragma once
 
 #include <memory>
@@ -14,8 +15,15 @@ class FileSystemSubject {
   virtual os::FileSystem& Files() = 0;
   // The full path of the folder, without a trailing backslash.
   virtual std::string Folder() const = 0;
-  // Creates a folder; the service itself has no folder operations.
+  // Creates a folder without the service.
   virtual void MakeFolder(const std::string& path) = 0;
+  // Keeps an existing file or folder open, sharing nothing, as another program may, until ReleaseAll.
+  virtual void HoldOpen(const std::string& path) = 0;
+  virtual void ReleaseAll() = 0;
+  // An empty folder on another volume than Folder(), gone at the end; "" when there is none.
+  virtual std::string OtherVolumeFolder() = 0;
+  // Whether the subject is Wine's file system, where a few answers differ from Windows.
+  virtual bool RunsOnWine() const = 0;
 };
 
 std::unique_ptr<FileSystemSubject> MakeFileSystemSubject();

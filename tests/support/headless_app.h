@@ -8,6 +8,7 @@
 #include "os/fake/fake_message_loop.h"
 #include "os/fake/fake_notify_area.h"
 #include "os/fake/fake_registry.h"
+#include "os/fake/fake_shell.h"
 #include "os/fake/fake_thread_priority.h"
 #include "os/services.h"
 #include "ui/forms.h"
@@ -22,9 +23,10 @@ struct HeadlessApp {
   os::FakeFileSystem files;
   os::FakeRegistry registry;
   os::FakeCollation collation;
+  os::FakeShell shell;
   os::FakeMediaLibrary media;
   ui::HeadlessBackend backend;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, collation,
+  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation,
                         [this] { return std::make_unique<os::FakeMediaDevice>(media, loop); }};
   ui::TApplication app{backend, services};
 };

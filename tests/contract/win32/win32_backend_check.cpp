@@ -11,6 +11,7 @@
 #include "os/fake/fake_file_system.h"
 #include "os/fake/fake_notify_area.h"
 #include "os/fake/fake_registry.h"
+#include "os/fake/fake_shell.h"
 #include "os/fake/fake_thread_priority.h"
 #include "os/services.h"
 #include "ui/canvas.h"
@@ -130,7 +131,8 @@ class Win32BackendCheck : public ::testing::Test {
   os::FakeFileSystem files;
   os::FakeRegistry registry;
   os::FakeCollation collation;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, collation, {}};
+  os::FakeShell shell;
+  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation, {}};
   ui::TApplication app{backend, services};
   CheckForm form;
 
