@@ -65,16 +65,17 @@ class Backend {
  public:
   virtual ~Backend() = default;
 
-  // Peers: nullptr where the backend has no windows.
-  virtual std::unique_ptr<Peer> CreatePeer(TForm&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TPanel&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TLabel&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TBevel&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TSpeedButton&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TListBox&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TTrackBar&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TCustomControl&) = 0;
-  virtual std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) = 0;
+  // Peers. By default none: the control then behaves as a plain object, so a backend overrides only
+  // the kinds it gives windows to.
+  virtual std::unique_ptr<Peer> CreatePeer(TForm&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TPanel&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TLabel&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TBevel&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TSpeedButton&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TListBox&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TTrackBar&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TCustomControl&) { return nullptr; }
+  virtual std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) { return nullptr; }
   virtual std::unique_ptr<MessageWindowPeer> CreateMessageWindow(MessageHandler handler) = 0;
 
   // The canvas a control draws on and measures text with.

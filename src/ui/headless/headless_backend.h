@@ -18,15 +18,6 @@ class HeadlessBackend final : public Backend {
     unsigned flags;
   };
 
-  std::unique_ptr<Peer> CreatePeer(TForm&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TPanel&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TLabel&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TBevel&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TSpeedButton&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TListBox&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TTrackBar&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TCustomControl&) override { return nullptr; }
-  std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) override { return nullptr; }
   std::unique_ptr<MessageWindowPeer> CreateMessageWindow(MessageHandler handler) override;
   std::unique_ptr<TCanvas> CreateCanvas(TControl& control) override;
 
