@@ -76,7 +76,7 @@ class TFormPlayer : public ui::TForm {
   ui::TMenuItem OpExit{this, "OpExit", "Save Options on &Exit"};
 
   ui::TMenuItem HelpMenu{this, "HelpMenu", "&Help"};
-  ui::TMenuItem Contents{this, "Contents", "&Contents", kF1};
+  ui::TMenuItem Contents{this, "Contents", "&Contents", ui::vkF1};
   ui::TMenuItem HelpSeparator{this, "HelpSeparator", "-"};
   ui::TMenuItem HelpAbout{this, "HelpAbout", "&About..."};
 
@@ -241,8 +241,6 @@ class TFormPlayer : public ui::TForm {
   base::RandomSource& Random() { return random_; }
 
  private:
-  static constexpr ui::TShortCut kF1 = 0x70;
-
   void BuildMenus();
   void BuildLayout();
   void BindEvents();

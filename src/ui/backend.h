@@ -89,7 +89,7 @@ class Backend {
   virtual std::uintptr_t CreateIconFromPicture(const std::string& picture) = 0;
   virtual void DestroyIcon(std::uintptr_t icon) = 0;
 
-  // The standard message box; returns the answer (IDOK, IDYES, ...).
+  // The standard message box; returns the answer (mrOk, mrYes, ...).
   virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
 
   virtual void SetCursor(TCursor cursor) = 0;

@@ -94,7 +94,7 @@ void TApplication::ProcessMessages() { Loop().ProcessPending(); }
 void TApplication::ShowException(const std::exception& error) {
   std::string text = error.what();
   if (!text.empty() && text.back() != '.') text += '.';
-  backend_.MessageBox(text, title_, MB_OK | MB_ICONERROR);
+  backend_.MessageBox(text, title_, mbOK | mbIconError);
 }
 
 void TApplication::Dispatch(const std::function<void()>& work) {

@@ -20,7 +20,7 @@ class RecordingPeer final : public ui::Peer {
  public:
   explicit RecordingPeer(std::vector<ui::Change>& changes) : changes_(changes) {}
   void Changed(ui::Change what, int) override { changes_.push_back(what); }
-  std::uintptr_t Handle() const override { return 1; }
+  std::uintptr_t Handle() const override { return ui::mrOk; }
 
  private:
   std::vector<ui::Change>& changes_;
@@ -40,7 +40,7 @@ class ListBoxOnlyBackend final : public ui::Backend {
   std::uintptr_t LoadIconResource(const std::string&) override { return 0; }
   std::uintptr_t CreateIconFromPicture(const std::string&) override { return 0; }
   void DestroyIcon(std::uintptr_t) override {}
-  int MessageBox(const std::string&, const std::string&, unsigned) override { return 1; }
+  int MessageBox(const std::string&, const std::string&, unsigned) override { return ui::mrOk; }
   void SetCursor(ui::TCursor) override {}
   ui::TPoint CursorPos() override { return {}; }
   ui::TSize ScreenSize() override { return {640, 480}; }
