@@ -103,6 +103,10 @@ void TControl::MouseMove(TShiftState shift, int x, int y) {
   if (OnMouseMove) OnMouseMove(this, shift, x, y);
 }
 
+void TControl::KeyDown(std::uint16_t& key, TShiftState shift) {
+  if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
 TCanvas& TControl::Canvas() {
   if (!canvas_) canvas_ = Application().GetBackend().CreateCanvas(*this);
   return *canvas_;

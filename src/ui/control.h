@@ -64,6 +64,7 @@ class TControl : public TComponent {
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
+  TKeyEvent OnKeyDown;
 
   // The pointer shown over the control, unless the screen's pointer overrides it.
   TCursor Cursor() const { return cursor_; }
@@ -75,6 +76,8 @@ class TControl : public TComponent {
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseMove(TShiftState shift, int x, int y);
+  // Fires OnKeyDown; the key comes back 0 when the handler consumed it.
+  virtual void KeyDown(std::uint16_t& key, TShiftState shift);
 
   // The canvas the control draws on and measures text with (made on first use).
   TCanvas& Canvas();

@@ -23,6 +23,9 @@ constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 
 
 using TMouseEvent = std::function<void(TObject* sender, TMouseButton, TShiftState, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState, int x, int y)>;
+// A key pressed: a virtual-key code (vk* below, or an upper-case letter or digit). A handler that sets
+// the key to 0 has consumed it: the control's own handling of the key is skipped.
+using TKeyEvent = std::function<void(TObject* sender, std::uint16_t& key, TShiftState shift)>;
 
 // 0x00BBGGRR colour numbers; system colours carry the high byte 0xFF and the system index below.
 using TColor = std::uint32_t;
