@@ -96,6 +96,12 @@ class Backend {
   virtual TPoint CursorPos() = 0;
   virtual TSize ScreenSize() = 0;
 
+  // Where the form's client area starts on the screen; by default its Left and Top (no frame).
+  virtual TPoint ClientOrigin(const TForm& form);
+  // The enabled, showing control under a screen point, nullptr for none; by default a hit test over
+  // the application's forms (top-most ones first, then the later made above the earlier).
+  virtual TControl* ControlAtScreen(TPoint screen);
+
   // The application's top-level window: its task-bar text and whether the task-bar button shows.
   virtual void SetApplicationTitle(const std::string& title) = 0;
   virtual void ShowApplicationWindow(bool show) = 0;

@@ -30,6 +30,24 @@ void TControl::SetVisible(bool visible) {
   Changed(Change::Visible);
 }
 
+TPoint TControl::ClientToScreen(TPoint client) const {
+  TPoint p = client;
+  const TControl* c = this;
+  for (; c->parent_; c = c->parent_) {
+    p.x += c->left_;
+    p.y += c->top_;
+  }
+  // A form's client area is where the backend puts it; any other top control stands for its window.
+  const auto* form = dynamic_cast<const TForm*>(c);
+  const TPoint origin = form ? Application().GetBackend().ClientOrigin(*form) : TPoint{c->left_, c->top_};
+  return {p.x + origin.x, p.y + origin.y};
+}
+
+TPoint TControl::ScreenToClient(TPoint screen) const {
+  const TPoint origin = ClientToScreen({0, 0});
+  return {screen.x - origin.x, screen.y - origin.y};
+}
+
 bool TControl::Showing() const {
   for (const TControl* c = this; c; c = c->parent_)
     if (!c->visible_) return false;
@@ -129,6 +147,19 @@ void TWinControl::CreateHandle() {
   TControl::CreateHandle();
   if (!GetPeer()) return;
   for (TControl* child : children_) child->CreateHandle();
+}
+
+TControl* TWinControl::ControlAtPos(TPoint client, bool allowDisabled) const {
+  for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+    TControl* child = *it;
+    if (!child->Visible() || (!child->Enabled() && !allowDisabled)) continue;
+    const TPoint p{client.x - child->left_, client.y - child->top_};
+    if (p.x < 0 || p.y < 0 || p.x >= child->width_ || p.y >= child->height_) continue;
+    if (auto* container = dynamic_cast<TWinControl*>(child))
+      if (TControl* deeper = container->ControlAtPos(p, allowDisabled)) return deeper;
+    return child;
+  }
+  return nullptr;
 }
 
 bool TWinControl::CanFocus() const { return Showing() && Enabled(); }

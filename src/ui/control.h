@@ -32,6 +32,10 @@ class TControl : public TComponent {
   void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
   virtual int ClientWidth() const { return width_; }
   virtual int ClientHeight() const { return height_; }
+  // Between the control's client coordinates and the screen's, through the parents up to the form,
+  // whose client area the backend places on the screen.
+  TPoint ClientToScreen(TPoint client) const;
+  TPoint ScreenToClient(TPoint screen) const;
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
@@ -115,6 +119,10 @@ class TWinControl : public TControl {
 
   const std::vector<TControl*>& Controls() const { return children_; }
   void CreateHandle() override;
+
+  // The deepest visible child under a point of the client area, disabled ones skipped unless allowed;
+  // nullptr when the point falls on no child. A later child lies above an earlier one.
+  TControl* ControlAtPos(TPoint client, bool allowDisabled) const;
 
   // Keyboard focus: only a showing, enabled control can take it.
   bool CanFocus() const;

@@ -1,5 +1,6 @@
 #include "ui/forms.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "ui/menus.h"
@@ -19,6 +20,11 @@ bool HasApplication() { return theApplication != nullptr; }
 
 TForm::TForm(TComponent* owner, std::string name) : TWinControl(owner, std::move(name)) {
   SetVisible(false);
+  if (HasApplication()) Application().Screen().forms_.push_back(this);
+}
+
+TForm::~TForm() {
+  if (HasApplication()) std::erase(Application().Screen().forms_, this);
 }
 
 void TForm::SetClientWidth(int width) {

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "os/services.h"
 #include "ui/control.h"
@@ -14,6 +15,7 @@ class TMainMenu;
 class TForm : public TWinControl {
  public:
   explicit TForm(TComponent* owner, std::string name = {});
+  ~TForm() override;
 
   // The client area is what the form's layout is given in; the frame adds to it.
   int ClientWidth() const override { return clientWidth_; }
@@ -56,10 +58,14 @@ class TScreen {
   int Width() const { return backend_.ScreenSize().cx; }
   int Height() const { return backend_.ScreenSize().cy; }
   TWinControl* ActiveControl() const { return activeControl_; }
+  // Every form that exists, in the order they were made.
+  const std::vector<TForm*>& Forms() const { return forms_; }
 
  private:
   friend class TWinControl;
+  friend class TForm;
   Backend& backend_;
+  std::vector<TForm*> forms_;
   TCursor cursor_ = TCursor::crDefault;
   TWinControl* activeControl_ = nullptr;
 };
