@@ -35,6 +35,7 @@ enum class Change {
   Invalidate,     // repaint the whole control
   Focus,
   Cursor,         // the control's own mouse pointer
+  AcceptFiles,    // whether files dragged from the shell may be dropped on it
   TopMost,        // forms
 };
 
@@ -95,6 +96,11 @@ class Backend {
   virtual void SetCursor(TCursor cursor) = 0;
   virtual TPoint CursorPos() = 0;
   virtual TSize ScreenSize() = 0;
+
+  // The pointer of a running drag, over every window: the source's drag pointer or crNoDrop; crDefault
+  // when the drag ends and the pointers are the controls' and the screen's again. Without a pointer
+  // to show, nothing.
+  virtual void ShowDragCursor(TCursor cursor) {}
 
   // Where the form's client area starts on the screen; by default its Left and Top (no frame).
   virtual TPoint ClientOrigin(const TForm& form);

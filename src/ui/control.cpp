@@ -10,6 +10,7 @@ namespace ui {
 TControl::TControl(TComponent* owner, std::string name) : TComponent(owner, std::move(name)) {}
 
 TControl::~TControl() {
+  if (HasApplication()) Application().Drag().Forget(*this);
   peer_.reset();
   if (parent_) std::erase(parent_->children_, this);
 }
@@ -111,6 +112,9 @@ void TControl::DblClick() {
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+  // A drag the handler began itself stands.
+  if (button == TMouseButton::mbLeft && DragMode == TDragMode::dmAutomatic && !Dragging())
+    Application().Drag().Begin(*this, false, -1, ClientToScreen({x, y}));
 }
 
 void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -123,6 +127,39 @@ void TControl::MouseMove(TShiftState shift, int x, int y) {
 
 void TControl::KeyDown(std::uint16_t& key, TShiftState shift) {
   if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
+void TControl::BeginDrag(bool immediate, int threshold) {
+  Application().Drag().Begin(*this, immediate, threshold, Application().GetBackend().CursorPos());
+}
+
+bool TControl::Dragging() const { return HasApplication() && Application().Drag().Source() == this; }
+
+void TControl::DoStartDrag() {
+  if (OnStartDrag) OnStartDrag(this);
+}
+
+void TControl::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+  accept = static_cast<bool>(OnDragOver);
+  if (OnDragOver) OnDragOver(this, source, x, y, state, accept);
+}
+
+void TControl::DragDrop(TObject* source, int x, int y) {
+  if (OnDragDrop) OnDragDrop(this, source, x, y);
+}
+
+void TControl::DoEndDrag(TObject* target, int x, int y) {
+  if (OnEndDrag) OnEndDrag(this, target, x, y);
+}
+
+void TControl::SetAcceptFiles(bool accept) {
+  if (accept == acceptFiles_) return;
+  acceptFiles_ = accept;
+  Changed(Change::AcceptFiles);
+}
+
+void TControl::DropFiles(const std::vector<std::string>& files, int x, int y) {
+  if (acceptFiles_ && OnDropFiles) OnDropFiles(this, files, x, y);
 }
 
 TCanvas& TControl::Canvas() {

@@ -8,6 +8,7 @@
 
 #include "ui/backend.h"
 #include "ui/component.h"
+#include "ui/drag.h"
 
 namespace ui {
 
@@ -83,6 +84,32 @@ class TControl : public TComponent {
   // Fires OnKeyDown; the key comes back 0 when the handler consumed it.
   virtual void KeyDown(std::uint16_t& key, TShiftState shift);
 
+  // Dragging the control: automatically by a left press (decided after OnMouseDown, which may switch
+  // the mode for that very press), or by BeginDrag from the program. The drag starts at once when
+  // immediate, else once the mouse has moved threshold pixels (-1: the system's drag distance).
+  TDragMode DragMode = TDragMode::dmManual;
+  TCursor DragCursor = TCursor::crDrag;
+  void BeginDrag(bool immediate, int threshold = -1);
+  // A drag of the control is pending or running.
+  bool Dragging() const;
+  TNotifyEvent OnStartDrag;
+  // Without a handler the control refuses every drop; with one, accept starts true.
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
+  // The drag's calls to its source and targets.
+  virtual void DoStartDrag();
+  virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+  virtual void DragDrop(TObject* source, int x, int y);
+  virtual void DoEndDrag(TObject* target, int x, int y);
+
+  // Files dragged from the shell: the peer registers the window for them while AcceptFiles holds and
+  // calls DropFiles with the files dropped, at the drop point.
+  bool AcceptFiles() const { return acceptFiles_; }
+  void SetAcceptFiles(bool accept);
+  TDropFilesEvent OnDropFiles;
+  virtual void DropFiles(const std::vector<std::string>& files, int x, int y);
+
   // The canvas the control draws on and measures text with (made on first use).
   TCanvas& Canvas();
 
@@ -107,6 +134,7 @@ class TControl : public TComponent {
   TColor color_ = clBtnFace;
   TColor fontColor_ = clWindowText;
   TCursor cursor_ = TCursor::crDefault;
+  bool acceptFiles_ = false;
   TWinControl* parent_ = nullptr;
   std::unique_ptr<Peer> peer_;
   std::unique_ptr<TCanvas> canvas_;

@@ -66,7 +66,7 @@ void TScreen::SetCursor(TCursor cursor) {
 }
 
 TApplication::TApplication(Backend& backend, os::Services& services)
-    : backend_(backend), services_(services), screen_(backend) {
+    : backend_(backend), services_(services), screen_(backend), drag_(backend) {
   assert(!theApplication && "one application object at a time");
   theApplication = this;
 }

@@ -79,6 +79,8 @@ class TApplication {
   os::Services& Services() { return services_; }
   os::MessageLoop& Loop() { return services_.loop; }
   TScreen& Screen() { return screen_; }
+  // The drag and drop under way, if any.
+  DragManager& Drag() { return drag_; }
 
   // The text of the task-bar button and the title of the standard error box.
   const std::string& Title() const { return title_; }
@@ -111,6 +113,7 @@ class TApplication {
   Backend& backend_;
   os::Services& services_;
   TScreen screen_;
+  DragManager drag_;
   std::string title_;
   TForm* mainForm_ = nullptr;
 };

@@ -38,6 +38,8 @@ class HeadlessBackend final : public Backend {
 
   void SetCursor(TCursor cursor) override { cursors_.push_back(cursor); }
   const std::vector<TCursor>& CursorHistory() const { return cursors_; }
+  void ShowDragCursor(TCursor cursor) override { dragCursors_.push_back(cursor); }
+  const std::vector<TCursor>& DragCursorHistory() const { return dragCursors_; }
   TPoint CursorPos() override { return cursorPos; }
   TSize ScreenSize() override { return screenSize; }
   TPoint cursorPos{0, 0};
@@ -55,6 +57,7 @@ class HeadlessBackend final : public Backend {
   std::deque<int> answers_;
   std::vector<Box> boxes_;
   std::vector<TCursor> cursors_;
+  std::vector<TCursor> dragCursors_;
   std::map<std::uintptr_t, std::string> icons_;
   std::uintptr_t nextIcon_ = 0x100;
   std::uintptr_t nextWindow_ = 0x10000;
