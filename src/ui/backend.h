@@ -31,6 +31,8 @@ enum class Change {
   Bounds, Visible, Enabled, Text, Hint, Color, FontColor,
   Items,          // index: the item inserted, deleted or changed; -1 for all
   ItemIndex, TopIndex, HorizontalExtent,
+  ItemSelected,   // index: the item of a multi-selection list whose selected state changed
+  Style,          // a list's style or multi-selection, which its window is made with
   Range, Position, Selection,  // track bars
   Invalidate,     // repaint the whole control
   Focus,

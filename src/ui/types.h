@@ -33,7 +33,8 @@ constexpr TColor clBlack = 0x000000, clRed = 0x0000FF, clLime = 0x00FF00, clYell
                  clFuchsia = 0xFF00FF, clWhite = 0xFFFFFF, clGray = 0x808080, clSilver = 0xC0C0C0,
                  clNavy = 0x800000;
 constexpr TColor clBtnFace = 0xFF00000F, clWindow = 0xFF000005, clWindowText = 0xFF000008,
-                 clBtnShadow = 0xFF000010, clBtnText = 0xFF000012, clGrayText = 0xFF000011;
+                 clBtnShadow = 0xFF000010, clBtnText = 0xFF000012, clGrayText = 0xFF000011,
+                 clHighlight = 0xFF00000D, clHighlightText = 0xFF00000E;
 constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
 
 struct TPoint {
