@@ -20,6 +20,7 @@ class TLabel;
 class TBevel;
 class TSpeedButton;
 class TListBox;
+class TComboBox;
 class TTrackBar;
 class TCustomControl;
 class TMenu;
@@ -76,6 +77,7 @@ class Backend {
   virtual std::unique_ptr<Peer> CreatePeer(TBevel&) { return nullptr; }
   virtual std::unique_ptr<Peer> CreatePeer(TSpeedButton&) { return nullptr; }
   virtual std::unique_ptr<Peer> CreatePeer(TListBox&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TComboBox&) { return nullptr; }
   virtual std::unique_ptr<Peer> CreatePeer(TTrackBar&) { return nullptr; }
   virtual std::unique_ptr<Peer> CreatePeer(TCustomControl&) { return nullptr; }
   virtual std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) { return nullptr; }

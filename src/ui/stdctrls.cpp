@@ -14,6 +14,7 @@ std::unique_ptr<Peer> TBevel::MakePeer(Backend& backend) { return backend.Create
 std::unique_ptr<Peer> TSpeedButton::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }
 std::unique_ptr<Peer> TListBox::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }
 std::unique_ptr<Peer> TTrackBar::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }
+std::unique_ptr<Peer> TComboBox::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }
 
 void DrawListItem(TControl& control, const TDrawItemEvent& onDrawItem, const std::string& text, int index,
                   TRect rect, TOwnerDrawState state) {
@@ -167,7 +168,7 @@ void TListBox::SetStyle(TListBoxStyle style) {
 }
 
 void TListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
-  DrawListItem(*this, OnDrawItem, index < Count() ? items_[index] : std::string(), index, rect, state);
+  DrawListItem(*this, OnDrawItem, index >= 0 && index < Count() ? items_[index] : std::string(), index, rect, state);
 }
 
 void TListBox::ScrollIntoView(int index) {
@@ -212,6 +213,50 @@ void TListBox::UserSelect(int index, TShiftState shift) {
   }
   SetItemIndex(index);
   Click();
+}
+
+void TComboBox::Insert(int index, const std::string& text) {
+  if (index < 0 || index > Count()) throw EListError(index);
+  items_.insert(items_.begin() + index, text);
+  FollowInsert(itemIndex_, index);
+  Changed(Change::Items, index);
+}
+
+void TComboBox::Delete(int index) {
+  if (index < 0 || index >= Count()) throw EListError(index);
+  items_.erase(items_.begin() + index);
+  FollowDelete(itemIndex_, index);
+  Changed(Change::Items, index);
+}
+
+void TComboBox::Clear() {
+  items_.clear();
+  itemIndex_ = -1;
+  Changed(Change::Items, -1);
+}
+
+void TComboBox::SetItemIndex(int index) {
+  if (index < -1 || index >= Count()) index = -1;
+  if (index == itemIndex_) return;
+  itemIndex_ = index;
+  Changed(Change::ItemIndex);
+}
+
+void TComboBox::SetStyle(TComboBoxStyle style) {
+  if (style == style_) return;
+  style_ = style;
+  Changed(Change::Style);
+}
+
+void TComboBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
+  DrawListItem(*this, OnDrawItem, index >= 0 && index < Count() ? items_[index] : std::string(), index, rect,
+               state);
+}
+
+void TComboBox::UserSelect(int index) {
+  if (index < 0 || index >= Count()) throw EListError(index);
+  SetItemIndex(index);
+  if (OnChange) OnChange(this);
 }
 
 void TTrackBar::SetMin(int v) {

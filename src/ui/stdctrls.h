@@ -141,6 +141,49 @@ class TListBox : public TWinControl {
   TListBoxStyle style_ = TListBoxStyle::lbStandard;
 };
 
+enum class TComboBoxStyle { csDropDownList, csOwnerDrawFixed };
+
+// A drop-down list: the user picks one of its items; nothing can be typed in.
+class TComboBox : public TWinControl {
+ public:
+  using TWinControl::TWinControl;
+
+  int Count() const { return static_cast<int>(items_.size()); }
+  const std::string& Item(int index) const { return items_.at(index); }
+  const std::vector<std::string>& Items() const { return items_; }
+  void Add(const std::string& text) { Insert(Count(), text); }
+  void Insert(int index, const std::string& text);
+  void Delete(int index);
+  void Clear();
+
+  // The item shown, -1 for none; it follows its item as items come and go, and is dropped with it.
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);
+
+  TComboBoxStyle Style() const { return style_; }
+  void SetStyle(TComboBoxStyle style);
+  int ItemHeight = 16;
+  // Items the opened list shows without scrolling.
+  int DropDownCount = 8;
+
+  // The user's choice only, even of the item already shown; the program's changes are silent.
+  TNotifyEvent OnChange;
+  // Draws an owner-drawn item (see DrawListItem), the closed box's own face with odComboBoxEdit.
+  TDrawItemEvent OnDrawItem;
+  virtual void DrawItem(int index, TRect rect, TOwnerDrawState state);
+
+  // The user picks an item from the opened list: it is shown, then OnChange.
+  void UserSelect(int index);
+
+ protected:
+  std::unique_ptr<Peer> MakePeer(Backend& backend) override;
+
+ private:
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+  TComboBoxStyle style_ = TComboBoxStyle::csDropDownList;
+};
+
 class TTrackBar : public TWinControl {
  public:
   using TWinControl::TWinControl;

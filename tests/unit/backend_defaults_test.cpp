@@ -63,11 +63,14 @@ TEST(BackendDefaults, OnlyTheOverriddenKindsOfControlGetAPeer) {
 
   ui::TForm form(nullptr);
   ui::TPanel panel(nullptr);
+  ui::TComboBox combo(nullptr);
   ui::TListBox list(nullptr);
-  for (ui::TControl* control : std::initializer_list<ui::TControl*>{&form, &panel, &list}) control->CreateHandle();
+  for (ui::TControl* control : std::initializer_list<ui::TControl*>{&form, &panel, &combo, &list})
+    control->CreateHandle();
 
   EXPECT_EQ(form.GetPeer(), nullptr);
   EXPECT_EQ(panel.GetPeer(), nullptr);
+  EXPECT_EQ(combo.GetPeer(), nullptr);
   ASSERT_NE(list.GetPeer(), nullptr);
   list.Add("a");
   EXPECT_EQ(backend.changes, std::vector<ui::Change>{ui::Change::Items});
