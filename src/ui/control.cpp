@@ -65,6 +65,7 @@ void TControl::SetCaption(const std::string& caption) {
   if (caption == caption_) return;
   caption_ = caption;
   Changed(Change::Text);
+  CaptionChanged();
 }
 
 void TControl::SetHint(const std::string& hint) {

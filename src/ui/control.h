@@ -122,6 +122,8 @@ class TControl : public TComponent {
   virtual std::unique_ptr<Peer> MakePeer(Backend& backend) = 0;
   // Lets a control hold its size to its own rules whatever bounds it is given.
   virtual void ConstrainBounds(int& width, int& height) {}
+  // The caption has changed (after its peer has heard of it).
+  virtual void CaptionChanged() {}
   void Changed(Change what, int index = -1);
 
  private:

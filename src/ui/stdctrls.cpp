@@ -16,6 +16,19 @@ std::unique_ptr<Peer> TListBox::MakePeer(Backend& backend) { return backend.Crea
 std::unique_ptr<Peer> TTrackBar::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }
 std::unique_ptr<Peer> TComboBox::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }
 
+void TLabel::SetAutoSize(bool autoSize) {
+  if (autoSize == autoSize_) return;
+  autoSize_ = autoSize;
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TLabel::ConstrainBounds(int& width, int& height) {
+  if (!autoSize_) return;
+  const TSize extent = Canvas().TextExtent(Caption());
+  width = extent.cx;
+  height = extent.cy;
+}
+
 void DrawListItem(TControl& control, const TDrawItemEvent& onDrawItem, const std::string& text, int index,
                   TRect rect, TOwnerDrawState state) {
   TCanvas& canvas = control.Canvas();

@@ -24,8 +24,18 @@ class TLabel : public TControl {
  public:
   using TControl::TControl;
 
+  // An auto-sized label takes the size of its caption in the canvas's font, whatever bounds it is
+  // given and whenever the caption changes; its left and top stay where they are.
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool autoSize);
+
  protected:
   std::unique_ptr<Peer> MakePeer(Backend& backend) override;
+  void ConstrainBounds(int& width, int& height) override;
+  void CaptionChanged() override { SetBounds(Left(), Top(), Width(), Height()); }
+
+ private:
+  bool autoSize_ = true;
 };
 
 class TBevel : public TControl {

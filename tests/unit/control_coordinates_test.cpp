@@ -6,7 +6,7 @@
 namespace {
 
 // A form at 100,50 on the screen; a panel in it at 10,20 holding a list at 5,5 and a label at 60,5
-// that overlaps a later bevel.
+// (60 by 13, the size of its caption) that overlaps a later bevel.
 struct ControlCoordinatesTest : ::testing::Test {
   testing_support::HeadlessApp env;
   ui::TForm form{nullptr};
@@ -25,7 +25,8 @@ struct ControlCoordinatesTest : ::testing::Test {
     list.SetParent(&panel);
     list.SetBounds(5, 5, 50, 60);
     label.SetParent(&panel);
-    label.SetBounds(60, 5, 40, 13);
+    label.SetCaption("Label text");
+    label.SetBounds(60, 5, 0, 0);
     bevel.SetParent(&panel);
     bevel.SetBounds(90, 0, 20, 20);
   }
