@@ -108,6 +108,8 @@ void TApplication::Dispatch(const std::function<void()>& work) {
     work();
   } catch (const std::exception& error) {
     ShowException(error);
+  } catch (...) {
+    ShowException(Exception("Unknown error"));
   }
 }
 

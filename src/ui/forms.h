@@ -100,7 +100,9 @@ class TApplication {
 
   // The standard error box: the message followed by "." under the application title, error icon.
   void ShowException(const std::exception& error);
-  // Runs an event's work as the message loop does: an error that escapes it goes to the error box.
+  // Runs an event's work as the message loop does: whatever error escapes it goes to the error box, and
+  // one that is no exception of the library's or the standard library's shows as "Unknown error". The
+  // one place errors of events and callbacks end.
   void Dispatch(const std::function<void()>& work);
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
 
