@@ -1,5 +1,7 @@
 #include "support/drag.h"
 
+#include <functional>
+
 #include "ui/forms.h"
 #include "ui/headless/headless_backend.h"
 
