@@ -18,13 +18,18 @@ void MakeButton(ui::TSpeedButton& button, const std::string& hint, glyphs::Glyph
   button.SetEnabled(enabled);
 }
 
+// Labels size themselves to their captions; only their places are set.
+void PlaceLabel(ui::TLabel& label, ui::TWinControl& parent, int left, int top) {
+  label.SetParent(&parent);
+  label.SetBounds(left, top, label.Width(), label.Height());
+}
+
 void MakeModeLabel(ui::TLabel& label, const std::string& caption, ui::TColor colour, int left, int top,
                    ui::TWinControl& parent) {
   label.SetCaption(caption);
   label.SetFontColor(colour);
   label.SetColor(ui::clBlack);
-  // Room for the caption in the window system's dialog font, about 7 pixels a letter.
-  Place(label, parent, left, top, static_cast<int>(caption.size()) * 7, 13);
+  PlaceLabel(label, parent, left, top);
 }
 
 }  // namespace
@@ -109,7 +114,7 @@ void TFormPlayer::BuildLayout() {
   LblCounter.SetHint("Double click to toggle counter");
   LblCounter.SetColor(ui::clBlack);
   LblCounter.SetFontColor(ui::clLime);
-  Place(LblCounter, PanelCounter, 158, 8, 6, 13);
+  PlaceLabel(LblCounter, PanelCounter, 158, 8);
   Place(DgSecIn, PanelCounter, 166, 3, 28, 25);
 
   Place(BevelBottom, *this, 0, 32, 514, 1);

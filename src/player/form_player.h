@@ -76,7 +76,7 @@ class TFormPlayer : public ui::TForm {
   ui::TMenuItem OpExit{this, "OpExit", "Save Options on &Exit"};
 
   ui::TMenuItem HelpMenu{this, "HelpMenu", "&Help"};
-  ui::TMenuItem Contents{this, "Contents", "&Contents", kF1};
+  ui::TMenuItem Contents{this, "Contents", "&Contents", ui::vkF1};
   ui::TMenuItem HelpSeparator{this, "HelpSeparator", "-"};
   ui::TMenuItem HelpAbout{this, "HelpAbout", "&About..."};
 
@@ -104,7 +104,7 @@ class TFormPlayer : public ui::TForm {
   ui::TMenuItem PopGoto{this, "PopGoto", "&Goto Current", ui::Ctrl('G')};
   ui::TMenuItem PopShowFilePath{this, "PopShowFilePath", "Show File &Path"};
   ui::TMenuItem SongListSeparator1{this, "SongListSeparator1", "-"};
-  ui::TMenuItem PopRemove{this, "PopRemove", "&Remove File", kDel};
+  ui::TMenuItem PopRemove{this, "PopRemove", "&Remove File", ui::vkDelete};
   ui::TMenuItem PopClearList{this, "PopClearList", "&Clear List"};
   ui::TMenuItem PopSortList{this, "PopSortList", "&Sort List"};
   ui::TMenuItem SongListSeparator2{this, "SongListSeparator2", "-"};
@@ -264,9 +264,6 @@ class TFormPlayer : public ui::TForm {
   base::RandomSource& Random() { return random_; }
 
  private:
-  static constexpr ui::TShortCut kF1 = 0x70;
-  static constexpr ui::TShortCut kDel = 0x2E;
-
   void BuildMenus();
   void BuildLayout();
   void BindEvents();

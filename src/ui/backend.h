@@ -20,6 +20,7 @@ class TLabel;
 class TBevel;
 class TSpeedButton;
 class TListBox;
+class TComboBox;
 class TTrackBar;
 class TCustomControl;
 class TMenu;
@@ -31,10 +32,13 @@ enum class Change {
   Bounds, Visible, Enabled, Text, Hint, Color, FontColor,
   Items,          // index: the item inserted, deleted or changed; -1 for all
   ItemIndex, TopIndex, HorizontalExtent,
+  ItemSelected,   // index: the item of a multi-selection list whose selected state changed
+  Style,          // a list's style or multi-selection, which its window is made with
   Range, Position, Selection,  // track bars
   Invalidate,     // repaint the whole control
   Focus,
   Cursor,         // the control's own mouse pointer
+  AcceptFiles,    // whether files dragged from the shell may be dropped on it
   TopMost,        // forms
 };
 
@@ -65,16 +69,18 @@ class Backend {
  public:
   virtual ~Backend() = default;
 
-  // Peers: nullptr where the backend has no windows.
-  virtual std::unique_ptr<Peer> CreatePeer(TForm&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TPanel&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TLabel&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TBevel&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TSpeedButton&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TListBox&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TTrackBar&) = 0;
-  virtual std::unique_ptr<Peer> CreatePeer(TCustomControl&) = 0;
-  virtual std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) = 0;
+  // Peers. By default none: the control then behaves as a plain object, so a backend overrides only
+  // the kinds it gives windows to.
+  virtual std::unique_ptr<Peer> CreatePeer(TForm&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TPanel&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TLabel&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TBevel&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TSpeedButton&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TListBox&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TComboBox&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TTrackBar&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TCustomControl&) { return nullptr; }
+  virtual std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) { return nullptr; }
   virtual std::unique_ptr<MessageWindowPeer> CreateMessageWindow(MessageHandler handler) = 0;
 
   // The canvas a control draws on and measures text with.
@@ -88,7 +94,7 @@ class Backend {
   virtual std::uintptr_t CreateIconFromPicture(const std::string& picture) = 0;
   virtual void DestroyIcon(std::uintptr_t icon) = 0;
 
-  // The standard message box; returns the answer (IDOK, IDYES, ...).
+  // The standard message box; returns the answer (mrOk, mrYes, ...).
   virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
 
   virtual void SetCursor(TCursor cursor) = 0;
@@ -97,6 +103,17 @@ class Backend {
   // The width of a vertical scroll bar and the height of a horizontal one.
   virtual int ScrollBarWidth() { return 16; }
   virtual int ScrollBarHeight() { return 16; }
+
+  // The pointer of a running drag, over every window: the source's drag pointer or crNoDrop; crDefault
+  // when the drag ends and the pointers are the controls' and the screen's again. Without a pointer
+  // to show, nothing.
+  virtual void ShowDragCursor(TCursor cursor) {}
+
+  // Where the form's client area starts on the screen; by default its Left and Top (no frame).
+  virtual TPoint ClientOrigin(const TForm& form);
+  // The enabled, showing control under a screen point, nullptr for none; by default a hit test over
+  // the application's forms (top-most ones first, then the later made above the earlier).
+  virtual TControl* ControlAtScreen(TPoint screen);
 
   // The application's top-level window: its task-bar text and whether the task-bar button shows.
   virtual void SetApplicationTitle(const std::string& title) = 0;

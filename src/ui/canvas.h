@@ -1,7 +1,8 @@
 // A drawing surface: pen colour, lines that leave their end point undrawn, fills, the inversions that
-// draw drag lines, and text measurement.
+// draw drag lines, text and small icons, and text measurement.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "ui/types.h"
@@ -13,6 +14,9 @@ class TCanvas {
   virtual ~TCanvas() = default;
 
   TColor PenColor = clBlack;
+  // The background text is written on, and the text's colour.
+  TColor BrushColor = clWindow;
+  TColor FontColor = clWindowText;
 
   void MoveTo(int x, int y) { pen_ = {x, y}; }
   // Draws from the pen position to (x, y), the end point itself left undrawn, and moves the pen there.
@@ -28,6 +32,10 @@ class TCanvas {
   // Inverts every pixel of the rectangle (drawn twice, it disappears as well).
   virtual void InvertRect(const TRect& rect) = 0;
   virtual TSize TextExtent(const std::string& text) = 0;
+  // Writes the text in FontColor on BrushColor, its top left corner at (x, y), in the controls' font.
+  virtual void TextOut(int x, int y, const std::string& text) = 0;
+  // Draws a small (16 x 16) icon, a handle as the backend's icons, its top left corner at (x, y).
+  virtual void DrawIcon(int x, int y, std::uintptr_t icon) = 0;
 
  protected:
   virtual void DrawLine(TPoint from, TPoint to, TColor color) = 0;

@@ -10,6 +10,7 @@ namespace ui {
 TControl::TControl(TComponent* owner, std::string name) : TComponent(owner, std::move(name)) {}
 
 TControl::~TControl() {
+  if (HasApplication()) Application().Drag().Forget(*this);
   peer_.reset();
   if (parent_) std::erase(parent_->children_, this);
 }
@@ -32,6 +33,24 @@ void TControl::SetVisible(bool visible) {
   Changed(Change::Visible);
 }
 
+TPoint TControl::ClientToScreen(TPoint client) const {
+  TPoint p = client;
+  const TControl* c = this;
+  for (; c->parent_; c = c->parent_) {
+    p.x += c->left_;
+    p.y += c->top_;
+  }
+  // A form's client area is where the backend puts it; any other top control stands for its window.
+  const auto* form = dynamic_cast<const TForm*>(c);
+  const TPoint origin = form ? Application().GetBackend().ClientOrigin(*form) : TPoint{c->left_, c->top_};
+  return {p.x + origin.x, p.y + origin.y};
+}
+
+TPoint TControl::ScreenToClient(TPoint screen) const {
+  const TPoint origin = ClientToScreen({0, 0});
+  return {screen.x - origin.x, screen.y - origin.y};
+}
+
 bool TControl::Showing() const {
   for (const TControl* c = this; c; c = c->parent_)
     if (!c->visible_) return false;
@@ -48,6 +67,7 @@ void TControl::SetCaption(const std::string& caption) {
   if (caption == caption_) return;
   caption_ = caption;
   Changed(Change::Text);
+  CaptionChanged();
 }
 
 void TControl::SetHint(const std::string& hint) {
@@ -95,6 +115,9 @@ void TControl::DblClick() {
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+  // A drag the handler began itself stands.
+  if (button == TMouseButton::mbLeft && DragMode == TDragMode::dmAutomatic && !Dragging())
+    Application().Drag().Begin(*this, false, -1, ClientToScreen({x, y}));
 }
 
 void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -103,6 +126,43 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 
 void TControl::MouseMove(TShiftState shift, int x, int y) {
   if (OnMouseMove) OnMouseMove(this, shift, x, y);
+}
+
+void TControl::KeyDown(std::uint16_t& key, TShiftState shift) {
+  if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
+void TControl::BeginDrag(bool immediate, int threshold) {
+  Application().Drag().Begin(*this, immediate, threshold, Application().GetBackend().CursorPos());
+}
+
+bool TControl::Dragging() const { return HasApplication() && Application().Drag().Source() == this; }
+
+void TControl::DoStartDrag() {
+  if (OnStartDrag) OnStartDrag(this);
+}
+
+void TControl::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+  accept = static_cast<bool>(OnDragOver);
+  if (OnDragOver) OnDragOver(this, source, x, y, state, accept);
+}
+
+void TControl::DragDrop(TObject* source, int x, int y) {
+  if (OnDragDrop) OnDragDrop(this, source, x, y);
+}
+
+void TControl::DoEndDrag(TObject* target, int x, int y) {
+  if (OnEndDrag) OnEndDrag(this, target, x, y);
+}
+
+void TControl::SetAcceptFiles(bool accept) {
+  if (accept == acceptFiles_) return;
+  acceptFiles_ = accept;
+  Changed(Change::AcceptFiles);
+}
+
+void TControl::DropFiles(const std::vector<std::string>& files, int x, int y) {
+  if (acceptFiles_ && OnDropFiles) OnDropFiles(this, files, x, y);
 }
 
 TCanvas& TControl::Canvas() {
@@ -127,6 +187,19 @@ void TWinControl::CreateHandle() {
   TControl::CreateHandle();
   if (!GetPeer()) return;
   for (TControl* child : children_) child->CreateHandle();
+}
+
+TControl* TWinControl::ControlAtPos(TPoint client, bool allowDisabled) const {
+  for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+    TControl* child = *it;
+    if (!child->Visible() || (!child->Enabled() && !allowDisabled)) continue;
+    const TPoint p{client.x - child->left_, client.y - child->top_};
+    if (p.x < 0 || p.y < 0 || p.x >= child->width_ || p.y >= child->height_) continue;
+    if (auto* container = dynamic_cast<TWinControl*>(child))
+      if (TControl* deeper = container->ControlAtPos(p, allowDisabled)) return deeper;
+    return child;
+  }
+  return nullptr;
 }
 
 bool TWinControl::CanFocus() const { return Showing() && Enabled(); }

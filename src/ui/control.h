@@ -8,6 +8,7 @@
 
 #include "ui/backend.h"
 #include "ui/component.h"
+#include "ui/drag.h"
 
 namespace ui {
 
@@ -32,6 +33,10 @@ class TControl : public TComponent {
   void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
   virtual int ClientWidth() const { return width_; }
   virtual int ClientHeight() const { return height_; }
+  // Between the control's client coordinates and the screen's, through the parents up to the form,
+  // whose client area the backend places on the screen.
+  TPoint ClientToScreen(TPoint client) const;
+  TPoint ScreenToClient(TPoint screen) const;
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
@@ -64,6 +69,7 @@ class TControl : public TComponent {
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
+  TKeyEvent OnKeyDown;
 
   // The pointer shown over the control, unless the screen's pointer overrides it.
   TCursor Cursor() const { return cursor_; }
@@ -75,6 +81,34 @@ class TControl : public TComponent {
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseMove(TShiftState shift, int x, int y);
+  // Fires OnKeyDown; the key comes back 0 when the handler consumed it.
+  virtual void KeyDown(std::uint16_t& key, TShiftState shift);
+
+  // Dragging the control: automatically by a left press (decided after OnMouseDown, which may switch
+  // the mode for that very press), or by BeginDrag from the program. The drag starts at once when
+  // immediate, else once the mouse has moved threshold pixels (-1: the system's drag distance).
+  TDragMode DragMode = TDragMode::dmManual;
+  TCursor DragCursor = TCursor::crDrag;
+  void BeginDrag(bool immediate, int threshold = -1);
+  // A drag of the control is pending or running.
+  bool Dragging() const;
+  TNotifyEvent OnStartDrag;
+  // Without a handler the control refuses every drop; with one, accept starts true.
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
+  // The drag's calls to its source and targets.
+  virtual void DoStartDrag();
+  virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+  virtual void DragDrop(TObject* source, int x, int y);
+  virtual void DoEndDrag(TObject* target, int x, int y);
+
+  // Files dragged from the shell: the peer registers the window for them while AcceptFiles holds and
+  // calls DropFiles with the files dropped, at the drop point.
+  bool AcceptFiles() const { return acceptFiles_; }
+  void SetAcceptFiles(bool accept);
+  TDropFilesEvent OnDropFiles;
+  virtual void DropFiles(const std::vector<std::string>& files, int x, int y);
 
   // The canvas the control draws on and measures text with (made on first use).
   TCanvas& Canvas();
@@ -90,6 +124,8 @@ class TControl : public TComponent {
   virtual void ConstrainBounds(int& width, int& height) {}
   // Called once the control's width or height has changed.
   virtual void Resize() {}
+  // The caption has changed (after its peer has heard of it).
+  virtual void CaptionChanged() {}
   void Changed(Change what, int index = -1);
 
  private:
@@ -102,6 +138,7 @@ class TControl : public TComponent {
   TColor color_ = clBtnFace;
   TColor fontColor_ = clWindowText;
   TCursor cursor_ = TCursor::crDefault;
+  bool acceptFiles_ = false;
   TWinControl* parent_ = nullptr;
   std::unique_ptr<Peer> peer_;
   std::unique_ptr<TCanvas> canvas_;
@@ -114,6 +151,10 @@ class TWinControl : public TControl {
 
   const std::vector<TControl*>& Controls() const { return children_; }
   void CreateHandle() override;
+
+  // The deepest visible child under a point of the client area, disabled ones skipped unless allowed;
+  // nullptr when the point falls on no child. A later child lies above an earlier one.
+  TControl* ControlAtPos(TPoint client, bool allowDisabled) const;
 
   // Keyboard focus: only a showing, enabled control can take it.
   bool CanFocus() const;

@@ -1,5 +1,6 @@
 #include "ui/forms.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "ui/menus.h"
@@ -19,6 +20,11 @@ bool HasApplication() { return theApplication != nullptr; }
 
 TForm::TForm(TComponent* owner, std::string name) : TWinControl(owner, std::move(name)) {
   SetVisible(false);
+  if (HasApplication()) Application().Screen().forms_.push_back(this);
+}
+
+TForm::~TForm() {
+  if (HasApplication()) std::erase(Application().Screen().forms_, this);
 }
 
 void TForm::SetClientWidth(int width) {
@@ -60,7 +66,7 @@ void TScreen::SetCursor(TCursor cursor) {
 }
 
 TApplication::TApplication(Backend& backend, os::Services& services)
-    : backend_(backend), services_(services), screen_(backend) {
+    : backend_(backend), services_(services), screen_(backend), drag_(backend) {
   assert(!theApplication && "one application object at a time");
   theApplication = this;
 }
@@ -94,7 +100,7 @@ void TApplication::ProcessMessages() { Loop().ProcessPending(); }
 void TApplication::ShowException(const std::exception& error) {
   std::string text = error.what();
   if (!text.empty() && text.back() != '.') text += '.';
-  backend_.MessageBox(text, title_, MB_OK | MB_ICONERROR);
+  backend_.MessageBox(text, title_, mbOK | mbIconError);
 }
 
 void TApplication::Dispatch(const std::function<void()>& work) {
@@ -102,6 +108,8 @@ void TApplication::Dispatch(const std::function<void()>& work) {
     work();
   } catch (const std::exception& error) {
     ShowException(error);
+  } catch (...) {
+    ShowException(Exception("Unknown error"));
   }
 }
 

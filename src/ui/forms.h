@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "os/services.h"
 #include "ui/control.h"
@@ -14,6 +15,7 @@ class TMainMenu;
 class TForm : public TWinControl {
  public:
   explicit TForm(TComponent* owner, std::string name = {});
+  ~TForm() override;
 
   // The client area is what the form's layout is given in; the frame adds to it.
   int ClientWidth() const override { return clientWidth_; }
@@ -56,10 +58,14 @@ class TScreen {
   int Width() const { return backend_.ScreenSize().cx; }
   int Height() const { return backend_.ScreenSize().cy; }
   TWinControl* ActiveControl() const { return activeControl_; }
+  // Every form that exists, in the order they were made.
+  const std::vector<TForm*>& Forms() const { return forms_; }
 
  private:
   friend class TWinControl;
+  friend class TForm;
   Backend& backend_;
+  std::vector<TForm*> forms_;
   TCursor cursor_ = TCursor::crDefault;
   TWinControl* activeControl_ = nullptr;
 };
@@ -73,6 +79,8 @@ class TApplication {
   os::Services& Services() { return services_; }
   os::MessageLoop& Loop() { return services_.loop; }
   TScreen& Screen() { return screen_; }
+  // The drag and drop under way, if any.
+  DragManager& Drag() { return drag_; }
 
   // The text of the task-bar button and the title of the standard error box.
   const std::string& Title() const { return title_; }
@@ -92,7 +100,9 @@ class TApplication {
 
   // The standard error box: the message followed by "." under the application title, error icon.
   void ShowException(const std::exception& error);
-  // Runs an event's work as the message loop does: an error that escapes it goes to the error box.
+  // Runs an event's work as the message loop does: whatever error escapes it goes to the error box, and
+  // one that is no exception of the library's or the standard library's shows as "Unknown error". The
+  // one place errors of events and callbacks end.
   void Dispatch(const std::function<void()>& work);
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
 
@@ -105,6 +115,7 @@ class TApplication {
   Backend& backend_;
   os::Services& services_;
   TScreen screen_;
+  DragManager drag_;
   std::string title_;
   TForm* mainForm_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/text.h"
+#include "ui/canvas.h"
 
 namespace ui {
 
@@ -13,35 +14,87 @@ std::unique_ptr<Peer> TBevel::MakePeer(Backend& backend) { return backend.Create
 std::unique_ptr<Peer> TSpeedButton::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }
 std::unique_ptr<Peer> TListBox::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }
 std::unique_ptr<Peer> TTrackBar::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }
+std::unique_ptr<Peer> TComboBox::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }
+
+void TLabel::SetAutoSize(bool autoSize) {
+  if (autoSize == autoSize_) return;
+  autoSize_ = autoSize;
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TLabel::ConstrainBounds(int& width, int& height) {
+  if (!autoSize_) return;
+  const TSize extent = Canvas().TextExtent(Caption());
+  width = extent.cx;
+  height = extent.cy;
+}
+
+void DrawListItem(TControl& control, const TDrawItemEvent& onDrawItem, const std::string& text, int index,
+                  TRect rect, TOwnerDrawState state) {
+  TCanvas& canvas = control.Canvas();
+  const bool selected = state & odSelected;
+  canvas.BrushColor = selected ? clHighlight : control.Color();
+  canvas.FontColor = selected ? clHighlightText : control.FontColor();
+  if (onDrawItem) {
+    onDrawItem(&control, index, rect, state);
+    return;
+  }
+  canvas.FillRect(rect, canvas.BrushColor);
+  canvas.TextOut(rect.left + 2, rect.top, text);
+}
+
+namespace {
+// An index into a list that gained an item at `at`, or lost the one there (-1 when it was that one).
+void FollowInsert(int& index, int at) {
+  if (index >= at) ++index;
+}
+void FollowDelete(int& index, int at) {
+  if (index == at) index = -1;
+  else if (index > at) --index;
+}
+}  // namespace
+
+void TListBox::CheckIndex(int index) const {
+  if (index < 0 || index >= Count()) throw EListError(index);
+}
 
 void TListBox::Insert(int index, const std::string& text) {
   if (index < 0 || index > Count()) throw EListError(index);
   items_.insert(items_.begin() + index, text);
-  if (itemIndex_ >= index) ++itemIndex_;
+  selected_.insert(selected_.begin() + index, false);
+  FollowInsert(itemIndex_, index);
+  FollowInsert(anchor_, index);
   Changed(Change::Items, index);
 }
 
 void TListBox::Delete(int index) {
-  if (index < 0 || index >= Count()) throw EListError(index);
+  CheckIndex(index);
   items_.erase(items_.begin() + index);
+  selected_.erase(selected_.begin() + index);
   // The list box drops the selection of the deleted item and keeps the others on their items.
-  if (itemIndex_ == index) {
-    itemIndex_ = -1;
-  } else if (itemIndex_ > index) {
-    --itemIndex_;
-  }
+  FollowDelete(itemIndex_, index);
+  FollowDelete(anchor_, index);
   topIndex_ = std::clamp(topIndex_, 0, std::max(0, Count() - 1));
   Changed(Change::Items, index);
 }
 
 void TListBox::Exchange(int a, int b) {
   std::swap(items_.at(a), items_.at(b));
-  const int selected = itemIndex_;
+  const bool selectedA = selected_[a];
+  selected_[a] = selected_[b];
+  selected_[b] = selectedA;
+  const int focused = itemIndex_;
   Changed(Change::Items, a);
   Changed(Change::Items, b);
-  // Exchanging moves the selection with its item.
-  if (selected == a) SetItemIndex(b);
-  else if (selected == b) SetItemIndex(a);
+  if (selected_[a] != selected_[b]) {
+    Changed(Change::ItemSelected, a);
+    Changed(Change::ItemSelected, b);
+  }
+  // Exchanging moves the selection (the focus and the anchor of a multi-selection list) with its item.
+  if (anchor_ == a) anchor_ = b;
+  else if (anchor_ == b) anchor_ = a;
+  if (focused == a) SetItemIndex(b);
+  else if (focused == b) SetItemIndex(a);
 }
 
 void TListBox::SetItem(int index, const std::string& text) {
@@ -51,7 +104,8 @@ void TListBox::SetItem(int index, const std::string& text) {
 
 void TListBox::Clear() {
   items_.clear();
-  itemIndex_ = -1;
+  selected_.clear();
+  itemIndex_ = anchor_ = -1;
   topIndex_ = 0;
   Changed(Change::Items, -1);
 }
@@ -63,6 +117,37 @@ void TListBox::SetItemIndex(int index) {
   Changed(Change::ItemIndex);
 }
 
+void TListBox::SetMultiSelect(bool multiSelect) {
+  if (multiSelect == multiSelect_) return;
+  multiSelect_ = multiSelect;
+  std::fill(selected_.begin(), selected_.end(), false);
+  if (multiSelect_ && itemIndex_ >= 0) selected_[itemIndex_] = true;
+  anchor_ = multiSelect_ ? itemIndex_ : -1;
+  Changed(Change::Style);
+}
+
+bool TListBox::Selected(int index) const {
+  CheckIndex(index);
+  return multiSelect_ ? selected_[index] : index == itemIndex_;
+}
+
+void TListBox::SetSelected(int index, bool selected) {
+  CheckIndex(index);
+  if (!multiSelect_) {
+    if (selected) SetItemIndex(index);
+    else if (index == itemIndex_) SetItemIndex(-1);
+    return;
+  }
+  if (selected_[index] == selected) return;
+  selected_[index] = selected;
+  Changed(Change::ItemSelected, index);
+}
+
+int TListBox::SelCount() const {
+  if (!multiSelect_) return itemIndex_ >= 0 ? 1 : 0;
+  return static_cast<int>(std::count(selected_.begin(), selected_.end(), true));
+}
+
 void TListBox::SetTopIndex(int index) {
   index = std::clamp(index, 0, std::max(0, Count() - 1));
   if (index == topIndex_) return;
@@ -70,10 +155,33 @@ void TListBox::SetTopIndex(int index) {
   Changed(Change::TopIndex);
 }
 
+int TListBox::ItemAtPos(TPoint client, bool existing) const {
+  if (client.x < 0 || client.y < 0 || client.x >= ClientWidth() || client.y >= ClientHeight()) return -1;
+  const int index = topIndex_ + client.y / std::max(1, ItemHeight);
+  if (index < Count()) return index;
+  return existing ? -1 : Count();
+}
+
+TRect TListBox::ItemRect(int index) const {
+  if (index < 0 || index > Count()) throw EListError(index);
+  const int top = (index - topIndex_) * ItemHeight;
+  return {0, top, ClientWidth(), top + ItemHeight};
+}
+
 void TListBox::SetHorizontalExtent(int extent) {
   if (extent == horizontalExtent_) return;
   horizontalExtent_ = extent;
   Changed(Change::HorizontalExtent);
+}
+
+void TListBox::SetStyle(TListBoxStyle style) {
+  if (style == style_) return;
+  style_ = style;
+  Changed(Change::Style);
+}
+
+void TListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
+  DrawListItem(*this, OnDrawItem, index >= 0 && index < Count() ? items_[index] : std::string(), index, rect, state);
 }
 
 void TListBox::ScrollIntoView(int index) {
@@ -95,9 +203,73 @@ int TListBox::SelectByPrefix(int start, const std::string& prefix) {
   return -1;
 }
 
-void TListBox::UserSelect(int index) {
+void TListBox::SelectOnly(int index) {
+  for (int i = 0; i < Count(); ++i) SetSelected(i, i == index);
+}
+
+void TListBox::UserSelect(int index, TShiftState shift) {
+  if (multiSelect_) {
+    CheckIndex(index);
+    if (shift & ssShift) {
+      if (anchor_ < 0) anchor_ = index;
+      const int low = std::min(anchor_, index), high = std::max(anchor_, index);
+      // With Ctrl the range adds to the selection; alone it replaces it.
+      for (int i = 0; i < Count(); ++i)
+        if ((i >= low && i <= high) || !(shift & ssCtrl)) SetSelected(i, i >= low && i <= high);
+    } else if (shift & ssCtrl) {
+      SetSelected(index, !selected_[index]);
+      anchor_ = index;
+    } else {
+      SelectOnly(index);
+      anchor_ = index;
+    }
+  }
   SetItemIndex(index);
   Click();
+}
+
+void TComboBox::Insert(int index, const std::string& text) {
+  if (index < 0 || index > Count()) throw EListError(index);
+  items_.insert(items_.begin() + index, text);
+  FollowInsert(itemIndex_, index);
+  Changed(Change::Items, index);
+}
+
+void TComboBox::Delete(int index) {
+  if (index < 0 || index >= Count()) throw EListError(index);
+  items_.erase(items_.begin() + index);
+  FollowDelete(itemIndex_, index);
+  Changed(Change::Items, index);
+}
+
+void TComboBox::Clear() {
+  items_.clear();
+  itemIndex_ = -1;
+  Changed(Change::Items, -1);
+}
+
+void TComboBox::SetItemIndex(int index) {
+  if (index < -1 || index >= Count()) index = -1;
+  if (index == itemIndex_) return;
+  itemIndex_ = index;
+  Changed(Change::ItemIndex);
+}
+
+void TComboBox::SetStyle(TComboBoxStyle style) {
+  if (style == style_) return;
+  style_ = style;
+  Changed(Change::Style);
+}
+
+void TComboBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
+  DrawListItem(*this, OnDrawItem, index >= 0 && index < Count() ? items_[index] : std::string(), index, rect,
+               state);
+}
+
+void TComboBox::UserSelect(int index) {
+  if (index < 0 || index >= Count()) throw EListError(index);
+  SetItemIndex(index);
+  if (OnChange) OnChange(this);
 }
 
 void TTrackBar::SetMin(int v) {

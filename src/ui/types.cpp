@@ -11,11 +11,11 @@ std::string ShortCutToText(TShortCut shortCut) {
   const unsigned key = shortCut & 0xFF;
   if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
     text += static_cast<char>(key);
-  } else if (key >= 0x70 && key <= 0x87) {
-    text += "F" + std::to_string(key - 0x6F);
-  } else if (key == 0x2E) {
+  } else if (key >= vkF1 && key <= vkF24) {
+    text += "F" + std::to_string(key - vkF1 + 1);
+  } else if (key == vkDelete) {
     text += "Del";
-  } else if (key == 0x2D) {
+  } else if (key == vkInsert) {
     text += "Ins";
   }
   return text;

@@ -268,10 +268,10 @@ TEST_F(EditingTest, ShowFilePathTellsThePathOrThatTheFileIsGone) {
   ASSERT_EQ(Boxes().size(), 2u);
   EXPECT_EQ(Boxes()[0].text, "File path:\nC:\\b.wav");
   EXPECT_EQ(Boxes()[0].caption, "Information - File Path");
-  EXPECT_EQ(Boxes()[0].flags, ui::MB_ICONINFORMATION | ui::MB_TOPMOST);
+  EXPECT_EQ(Boxes()[0].flags, ui::mbIconInformation | ui::mbTopMost);
   EXPECT_EQ(Boxes()[1].text, "This file does not exist!");
   EXPECT_EQ(Boxes()[1].caption, "Error - Find File");
-  EXPECT_EQ(Boxes()[1].flags, ui::MB_ICONERROR | ui::MB_TOPMOST);
+  EXPECT_EQ(Boxes()[1].flags, ui::mbIconError | ui::mbTopMost);
 }
 
 TEST_F(EditingTest, PopupItemsFollowTheListAndItsSelection) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/player_fixture.h"
+#include "ui/canvas.h"
 
 namespace {
 
@@ -120,6 +121,24 @@ TEST_F(LayoutTest, CounterAndModeLabels) {
   }
   EXPECT_EQ(form->LblCounter.Caption(), ":");
   EXPECT_EQ(form->LblCounter.Hint(), "Double click to toggle counter");
+}
+
+TEST_F(LayoutTest, ModeLabelsTakeTheWidthOfTheirCaptionsWithoutOverlapping) {
+  for (ui::TLabel* label : {&form->LblLoop, &form->LblRepeat, &form->LblRandom, &form->LblShuffle, &form->LblAuto,
+                            &form->LblCounter}) {
+    EXPECT_EQ(label->Parent(), &form->PanelCounter) << label->Name();
+    EXPECT_EQ(label->Width(), label->Canvas().TextExtent(label->Caption()).cx) << label->Name();
+  }
+  auto right = [](const ui::TControl& c) { return c.Left() + c.Width(); };
+  struct Row {
+    ui::TControl& left;
+    ui::TControl& right;
+  } rows[] = {
+      {form->LblLoop, form->LblRepeat}, {form->LblRepeat, form->LblRandom}, {form->LblRandom, form->DgMinIn},
+      {form->LblShuffle, form->LblAuto}, {form->LblAuto, form->DgMinIn},    {form->DgMinIn, form->LblCounter},
+      {form->LblCounter, form->DgSecIn},
+  };
+  for (const auto& r : rows) EXPECT_LE(right(r.left), r.right.Left()) << r.left.Name() << " " << r.right.Name();
 }
 
 TEST_F(LayoutTest, TrayIconIsSetUpInactive) {

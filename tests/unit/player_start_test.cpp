@@ -118,7 +118,7 @@ TEST_P(BadFileNameTest, IsIgnoredOrReportedAndThePlayerStaysUsable) {
   if (GetParam().box) {
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].caption, "MIDI Tunora 1.01");
-    EXPECT_EQ(Boxes()[0].flags, ui::MB_OK | ui::MB_ICONERROR);
+    EXPECT_EQ(Boxes()[0].flags, ui::mbOK | ui::mbIconError);
     EXPECT_EQ(form->PathList.size(), 1u) << "the file stays in the list";
   } else {
     EXPECT_TRUE(Boxes().empty());

@@ -211,7 +211,7 @@ TEST_F(OpenFailureTest, AnEntryThatCannotBeOpenedShowsTheErrorAndLeavesTheStateA
   ASSERT_EQ(Boxes().size(), 1u);
   EXPECT_EQ(Boxes()[0].text, "Cannot find the specified file. Make sure the path and filename are correct.");
   EXPECT_EQ(Boxes()[0].caption, caption);
-  EXPECT_EQ(Boxes()[0].flags, ui::MB_OK | ui::MB_ICONERROR);
+  EXPECT_EQ(Boxes()[0].flags, ui::mbOK | ui::mbIconError);
   EXPECT_EQ(form->MIDIPlayer.FileName, "C:\\gone.wav");
   EXPECT_FALSE(form->MIDIPlayer.IsOpen());
   EXPECT_EQ(form->CurrentIndex, 2);

@@ -26,10 +26,10 @@ void TFormPlayer::PopShowFilePathClick(ui::TObject* sender) {
   const std::string& path = PathList.at(selected);
   ui::TApplication& application = ui::Application();
   if (!application.Services().files.FileExists(path)) {
-    application.MessageBox("This file does not exist!", "Error - Find File", ui::MB_ICONERROR | ui::MB_TOPMOST);
+    application.MessageBox("This file does not exist!", "Error - Find File", ui::mbIconError | ui::mbTopMost);
   } else {
     application.MessageBox("File path:\n" + path, "Information - File Path",
-                           ui::MB_ICONINFORMATION | ui::MB_TOPMOST);
+                           ui::mbIconInformation | ui::mbTopMost);
   }
 }
 

@@ -58,12 +58,12 @@ int HeadlessBackend::MessageBox(const std::string& text, const std::string& capt
     answers_.pop_front();
     return answer;
   }
-  const bool second = flags & MB_DEFBUTTON2;
+  const bool second = flags & mbDefButton2;
   switch (flags & 0xF) {
-    case MB_OKCANCEL: return second ? IDCANCEL : IDOK;
-    case MB_YESNO:
-    case MB_YESNOCANCEL: return second ? IDNO : IDYES;
-    default: return IDOK;
+    case mbOKCancel: return second ? mrCancel : mrOk;
+    case mbYesNo:
+    case mbYesNoCancel: return second ? mrNo : mrYes;
+    default: return mrOk;
   }
 }
 

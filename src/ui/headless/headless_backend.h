@@ -18,15 +18,6 @@ class HeadlessBackend final : public Backend {
     unsigned flags;
   };
 
-  std::unique_ptr<Peer> CreatePeer(TForm&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TPanel&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TLabel&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TBevel&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TSpeedButton&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TListBox&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TTrackBar&) override { return nullptr; }
-  std::unique_ptr<Peer> CreatePeer(TCustomControl&) override { return nullptr; }
-  std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) override { return nullptr; }
   std::unique_ptr<MessageWindowPeer> CreateMessageWindow(MessageHandler handler) override;
   std::unique_ptr<TCanvas> CreateCanvas(TControl& control) override;
 
@@ -47,6 +38,8 @@ class HeadlessBackend final : public Backend {
 
   void SetCursor(TCursor cursor) override { cursors_.push_back(cursor); }
   const std::vector<TCursor>& CursorHistory() const { return cursors_; }
+  void ShowDragCursor(TCursor cursor) override { dragCursors_.push_back(cursor); }
+  const std::vector<TCursor>& DragCursorHistory() const { return dragCursors_; }
   TPoint CursorPos() override { return cursorPos; }
   TSize ScreenSize() override { return screenSize; }
   TPoint cursorPos{0, 0};
@@ -67,6 +60,7 @@ class HeadlessBackend final : public Backend {
   std::deque<int> answers_;
   std::vector<Box> boxes_;
   std::vector<TCursor> cursors_;
+  std::vector<TCursor> dragCursors_;
   std::map<std::uintptr_t, std::string> icons_;
   std::uintptr_t nextIcon_ = 0x100;
   std::uintptr_t nextWindow_ = 0x10000;

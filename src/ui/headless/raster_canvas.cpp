@@ -63,4 +63,12 @@ TSize RasterCanvas::TextExtent(const std::string& text) {
   return {static_cast<int>(text.size()) * kCharWidth, kLineHeight};
 }
 
+void RasterCanvas::TextOut(int x, int y, const std::string& text) {
+  const TSize extent = TextExtent(text);
+  FillRect({x, y, x + extent.cx, y + extent.cy}, BrushColor);
+  texts_.push_back({x, y, text, FontColor, BrushColor});
+}
+
+void RasterCanvas::DrawIcon(int x, int y, std::uintptr_t icon) { icons_.push_back({x, y, icon}); }
+
 }  // namespace ui

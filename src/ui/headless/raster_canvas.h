@@ -1,7 +1,10 @@
-// The headless canvas: a raster of the control's size that a test can read back pixel by pixel, and
-// deterministic text metrics (6 pixels a character, 13 pixels high).
+// The headless canvas: a raster of the control's size that a test can read back pixel by pixel,
+// deterministic text metrics (6 pixels a character, 13 pixels high), and a log of the texts and icons
+// drawn (text fills its extent with the brush colour in the raster; icons leave the raster alone).
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "ui/canvas.h"
@@ -20,6 +23,26 @@ class RasterCanvas final : public TCanvas {
   void PatternInvert(const TRect& rect) override;
   void InvertRect(const TRect& rect) override;
   TSize TextExtent(const std::string& text) override;
+  void TextOut(int x, int y, const std::string& text) override;
+  void DrawIcon(int x, int y, std::uintptr_t icon) override;
+
+  struct Text {
+    int x, y;
+    std::string text;
+    TColor color, background;
+    friend bool operator==(const Text&, const Text&) = default;
+  };
+  struct Icon {
+    int x, y;
+    std::uintptr_t icon;
+    friend bool operator==(const Icon&, const Icon&) = default;
+  };
+  const std::vector<Text>& Texts() const { return texts_; }
+  const std::vector<Icon>& Icons() const { return icons_; }
+  void ClearLog() {
+    texts_.clear();
+    icons_.clear();
+  }
 
   TColor Pixel(int x, int y);
   int Width() const { return width_; }
@@ -34,6 +57,8 @@ class RasterCanvas final : public TCanvas {
   const TControl& control_;
   int width_ = 0, height_ = 0;
   std::vector<TColor> pixels_;
+  std::vector<Text> texts_;
+  std::vector<Icon> icons_;
 };
 
 }  // namespace ui

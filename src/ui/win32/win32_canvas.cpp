@@ -69,4 +69,18 @@ TSize Win32Canvas::TextExtent(const std::string& text) {
   return TSize{size.cx, size.cy};
 }
 
+void Win32Canvas::TextOut(int x, int y, const std::string& text) {
+  OnDC([&](HDC dc) {
+    Selected font(dc, GuiFont());
+    SetTextColor(dc, ColorRef(FontColor));
+    SetBkColor(dc, ColorRef(BrushColor));
+    SetBkMode(dc, OPAQUE);
+    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+  });
+}
+
+void Win32Canvas::DrawIcon(int x, int y, std::uintptr_t icon) {
+  OnDC([&](HDC dc) { DrawIconEx(dc, x, y, reinterpret_cast<HICON>(icon), 16, 16, 0, nullptr, DI_NORMAL); });
+}
+
 }  // namespace ui::win32

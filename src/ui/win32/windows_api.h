@@ -1,6 +1,5 @@
-// The Windows API for the library's Win32 code. The library's own names for message-box flags and
-// answers carry the platform's numbers and must be declared before the platform's macros of the same
-// names; and the platform's MessageBox macro would rename the backend's member.
+// The Windows API for the library's Win32 code. The platform's MessageBox and TextOut macros would
+// rename the backend's and the canvas's members of those names.
 #pragma once
 
 #include "ui/types.h"
@@ -10,3 +9,4 @@
 #include <windowsx.h>
 
 #undef MessageBox
+#undef TextOut
