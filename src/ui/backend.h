@@ -34,6 +34,7 @@ enum class Change {
   ItemIndex, TopIndex, HorizontalExtent,
   ItemSelected,   // index: the item of a multi-selection list whose selected state changed
   Style,          // a list's style or multi-selection, which its window is made with
+  Updating,       // a list enters or leaves a run of changes (Updating() says which)
   Range, Position, Selection,  // track bars
   Invalidate,     // repaint the whole control
   Focus,

@@ -110,6 +110,22 @@ void TListBox::Clear() {
   Changed(Change::Items, -1);
 }
 
+void TListBox::Assign(std::vector<std::string> items) {
+  items_ = std::move(items);
+  selected_.assign(items_.size(), false);
+  itemIndex_ = anchor_ = -1;
+  topIndex_ = 0;
+  Changed(Change::Items, -1);
+}
+
+void TListBox::BeginUpdate() {
+  if (updates_++ == 0) Changed(Change::Updating);
+}
+
+void TListBox::EndUpdate() {
+  if (updates_ > 0 && --updates_ == 0) Changed(Change::Updating);
+}
+
 void TListBox::SetItemIndex(int index) {
   if (index < -1 || index >= Count()) index = -1;
   if (index == itemIndex_) return;

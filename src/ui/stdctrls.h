@@ -84,6 +84,13 @@ class TListBox : public TWinControl {
   void Exchange(int a, int b);
   void SetItem(int index, const std::string& text);
   void Clear();
+  // Replaces every item at once, the selection dropped: one change for the window, however many items.
+  void Assign(std::vector<std::string> items);
+  // Many changes in a row: the window neither repaints nor recomputes its scroll bars until the last
+  // EndUpdate. Calls nest.
+  void BeginUpdate();
+  void EndUpdate();
+  bool Updating() const { return updates_ > 0; }
 
   // The selected item, -1 for none; in a multi-selection list, the focused item (which need not be
   // selected). Changing the items keeps the platform's rules: deleting or clearing drops a selection
@@ -142,6 +149,7 @@ class TListBox : public TWinControl {
   void CheckIndex(int index) const;
   void SelectOnly(int index);
   std::vector<std::string> items_;
+  int updates_ = 0;
   std::vector<bool> selected_;  // multi-selection only
   int itemIndex_ = -1;
   int anchor_ = -1;

@@ -234,3 +234,32 @@ TEST_F(ListBoxTest, OwnerDrawnItemsDrawOnTheCanvasInTheColoursOfTheirState) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ListBoxTest, AssignReplacesTheItemsAndDropsTheSelection) {
+  list.SetMultiSelect(true);
+  Fill({"a", "b", "c"});
+  list.SetSelected(1, true);
+  list.SetItemIndex(2);
+  list.Assign({"x", "y"});
+  EXPECT_EQ(list.Items(), (std::vector<std::string>{"x", "y"}));
+  EXPECT_EQ(list.ItemIndex(), -1);
+  EXPECT_EQ(list.SelCount(), 0);
+  list.SetSelected(1, true);
+  EXPECT_TRUE(list.Selected(1)) << "every assigned item can be selected";
+}
+
+TEST_F(ListBoxTest, UpdatesNestAndEndOnlyWithTheLast) {
+  EXPECT_FALSE(list.Updating());
+  list.BeginUpdate();
+  list.BeginUpdate();
+  list.EndUpdate();
+  EXPECT_TRUE(list.Updating());
+  list.EndUpdate();
+  EXPECT_FALSE(list.Updating());
+  list.EndUpdate();
+  EXPECT_FALSE(list.Updating()) << "an unmatched end is ignored";
+}
+
+}  // namespace
