@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "player_key.h"
+#include "real_input.h"
 #include "running_program.h"
 #include "support/media_files.h"
 
@@ -141,11 +142,11 @@ TEST_F(WaveStart, PlaysTheFileAndFollowsPauseAndStop) {
     std::ofstream(mark) << "Tone.wav played\n";
   }
 
-  Click(pause);
+  ASSERT_TRUE(input::Click(pause));
   EXPECT_TRUE(WaitFor([&] { return IsEnabled(play); }, 5s)) << "Pause enables Play";
   EXPECT_EQ(transport(), (Transport{true, true, true})) << "paused";
 
-  Click(stop);
+  ASSERT_TRUE(input::Click(stop));
   EXPECT_TRUE(WaitFor([&] { return !IsEnabled(stop); }, 5s)) << "Stop disables itself";
   EXPECT_EQ(transport(), (Transport{true, false, false})) << "stopped";
   EXPECT_EQ(TrackBarPosition(trackBars[0]), 0);

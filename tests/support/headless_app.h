@@ -2,32 +2,21 @@
 // application object, for one test.
 #pragma once
 
-#include "os/fake/fake_collation.h"
-#include "os/fake/fake_file_system.h"
-#include "os/fake/fake_media_device.h"
 #include "os/fake/fake_message_loop.h"
-#include "os/fake/fake_notify_area.h"
-#include "os/fake/fake_registry.h"
-#include "os/fake/fake_shell.h"
-#include "os/fake/fake_thread_priority.h"
-#include "os/services.h"
+#include "support/fake_services.h"
 #include "ui/forms.h"
 #include "ui/headless/headless_backend.h"
 
 namespace testing_support {
 
-struct HeadlessApp {
+// The loop comes first: every service is made around it.
+struct FakeLoop {
   os::FakeMessageLoop loop;
-  os::FakeNotifyArea notifyArea;
-  os::FakeThreadPriority threadPriority;
-  os::FakeFileSystem files;
-  os::FakeRegistry registry;
-  os::FakeCollation collation;
-  os::FakeShell shell;
-  os::FakeMediaLibrary media;
+};
+
+struct HeadlessApp : FakeLoop, FakeServices {
+  HeadlessApp() : FakeServices(loop) {}
   ui::HeadlessBackend backend;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation,
-                        [this] { return std::make_unique<os::FakeMediaDevice>(media, loop); }};
   ui::TApplication app{backend, services};
 };
 

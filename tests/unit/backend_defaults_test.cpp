@@ -4,14 +4,8 @@
 
 #include <vector>
 
-#include "os/fake/fake_collation.h"
-#include "os/fake/fake_file_system.h"
-#include "os/fake/fake_media_device.h"
 #include "os/fake/fake_message_loop.h"
-#include "os/fake/fake_notify_area.h"
-#include "os/fake/fake_registry.h"
-#include "os/fake/fake_shell.h"
-#include "os/fake/fake_thread_priority.h"
+#include "support/fake_services.h"
 #include "ui/forms.h"
 #include "ui/headless/raster_canvas.h"
 #include "ui/stdctrls.h"
@@ -53,17 +47,9 @@ class ListBoxOnlyBackend final : public ui::Backend {
 
 TEST(BackendDefaults, OnlyTheOverriddenKindsOfControlGetAPeer) {
   os::FakeMessageLoop loop;
-  os::FakeNotifyArea notifyArea;
-  os::FakeThreadPriority threadPriority;
-  os::FakeFileSystem files;
-  os::FakeRegistry registry;
-  os::FakeShell shell;
-  os::FakeCollation collation;
-  os::FakeMediaLibrary media;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation,
-                        [&] { return std::make_unique<os::FakeMediaDevice>(media, loop); }};
+  testing_support::FakeServices fakes{loop};
   ListBoxOnlyBackend backend;
-  ui::TApplication app{backend, services};
+  ui::TApplication app{backend, fakes.services};
 
   ui::TForm form(nullptr);
   ui::TPanel panel(nullptr);

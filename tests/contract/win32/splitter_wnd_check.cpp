@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "controls/splitter_wnd.h"
-#include "os/fake/fake_file_system.h"
-#include "os/fake/fake_notify_area.h"
-#include "os/fake/fake_registry.h"
-#include "os/fake/fake_thread_priority.h"
 #include "os/services.h"
+#include "support/fake_services.h"
 #include "ui/forms.h"
 #include "ui/win32/win32_backend.h"
 
@@ -36,12 +33,8 @@ class SplitterWndCheck : public ::testing::Test {
  protected:
   os::Win32MessageLoop loop;
   ui::Win32Backend backend{loop};
-  os::FakeNotifyArea notifyArea;
-  os::FakeThreadPriority threadPriority;
-  os::FakeFileSystem files;
-  os::FakeRegistry registry;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, {}};
-  ui::TApplication app{backend, services};
+  testing_support::FakeServices fakes{loop};
+  ui::TApplication app{backend, fakes.services};
   SplitterForm form;
 
   void SetUp() override {

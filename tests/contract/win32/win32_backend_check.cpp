@@ -7,13 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "os/fake/fake_collation.h"
-#include "os/fake/fake_file_system.h"
-#include "os/fake/fake_notify_area.h"
-#include "os/fake/fake_registry.h"
-#include "os/fake/fake_shell.h"
-#include "os/fake/fake_thread_priority.h"
 #include "os/services.h"
+#include "support/fake_services.h"
 #include "ui/canvas.h"
 #include "ui/forms.h"
 #include "ui/menus.h"
@@ -126,14 +121,8 @@ class Win32BackendCheck : public ::testing::Test {
  protected:
   os::Win32MessageLoop loop;
   ui::Win32Backend backend{loop};
-  os::FakeNotifyArea notifyArea;
-  os::FakeThreadPriority threadPriority;
-  os::FakeFileSystem files;
-  os::FakeRegistry registry;
-  os::FakeCollation collation;
-  os::FakeShell shell;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation, {}};
-  ui::TApplication app{backend, services};
+  testing_support::FakeServices fakes{loop};
+  ui::TApplication app{backend, fakes.services};
   CheckForm form;
 
   void SetUp() override { app.CreateForm(form); }
