@@ -26,7 +26,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   os::Win32FileSystem files;
   os::Win32Registry registry;
   os::Services services{loop, notifyArea, threadPriority, files, registry,
-                        [] { return std::make_unique<os::Win32MediaDevice>(); }};
+                        [&loop] { return std::make_unique<os::Win32MediaDevice>(loop); }};
   ui::Win32Backend backend(loop);
   ui::TApplication application(backend, services);
   try {

@@ -19,48 +19,37 @@ namespace {
 
 // A hidden top-level window that hands every message it gets to its handler: broadcasts such as the
 // shell's "TaskbarCreated" reach it, which they would not on a message-only window.
-class MessageWindow final : public MessageWindowPeer {
+class MessageWindow final : public MessageWindowPeer, public os::BoundWindow {
  public:
-  explicit MessageWindow(MessageHandler handler) : handler_(std::move(handler)) {
-    CreateWindowExA(WS_EX_TOOLWINDOW, classes::kMessageWindow, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                    GetModuleHandleA(nullptr), this);
-    if (!hwnd_) throw std::runtime_error("Cannot create a message window");
+  MessageWindow(os::MessageLoop& loop, MessageHandler handler) : loop_(loop), handler_(std::move(handler)) {
+    os::WindowSpec spec;
+    spec.style = WS_POPUP;
+    spec.exStyle = WS_EX_TOOLWINDOW;
+    CreateBoundWindow(classes::kMessageWindow, spec);
     ready_ = true;
   }
-  ~MessageWindow() override {
-    ready_ = false;
-    if (hwnd_) DestroyWindow(hwnd_);
-  }
-  std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
+  ~MessageWindow() override { DestroyBoundWindow(); }
+  std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(Window()); }
 
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      auto* self = static_cast<MessageWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-      self->hwnd_ = hwnd;
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MessageWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self && message == WM_NCDESTROY) {
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-      self->hwnd_ = nullptr;
-    } else if (self && self->ready_) {
+ private:
+  LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (ready_) {
       // The shell's restart broadcast has a number known only at run time; components see it as the
       // library's own message.
       static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-      if (message == taskbarCreated) message = kShellRestartedMessage;
-      Guarded([&] {
-        self->handler_(message, static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
+      const unsigned delivered = message == taskbarCreated ? kShellRestartedMessage : message;
+      loop_.Guard([&] {
+        handler_(delivered, static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
       });
     }
     // Nobody closes this window but its owner.
     if (message == WM_CLOSE) return 0;
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefaultMessage(message, wParam, lParam);
   }
 
- private:
+  os::MessageLoop& loop_;
   MessageHandler handler_;
-  HWND hwnd_ = nullptr;
-  bool ready_ = false;  // no messages to the handler while the window is made or destroyed
+  bool ready_ = false;  // no messages to the handler while the window is made
 };
 
 FormPeer* MainFormPeer() {
@@ -90,8 +79,7 @@ using namespace win32;
 Win32Backend::Win32Backend(os::Win32MessageLoop& loop) : loop_(loop) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  RegisterWindowClasses(&WindowPeer::WindowProc, &MessageWindow::WindowProc);
-  hiddenOwner_ = std::make_unique<MessageWindow>([](unsigned, std::uint32_t, std::uint32_t) {});
+  hiddenOwner_ = std::make_unique<MessageWindow>(loop_, [](unsigned, std::uint32_t, std::uint32_t) {});
   loop_.SetErrorHandler([](std::exception_ptr error) {
     try {
       std::rethrow_exception(error);
@@ -127,7 +115,7 @@ std::unique_ptr<MenuPeer> Win32Backend::CreateMenuPeer(TMenu& menu) {
 }
 
 std::unique_ptr<MessageWindowPeer> Win32Backend::CreateMessageWindow(MessageHandler handler) {
-  return std::make_unique<MessageWindow>(std::move(handler));
+  return std::make_unique<MessageWindow>(loop_, std::move(handler));
 }
 
 std::unique_ptr<TCanvas> Win32Backend::CreateCanvas(TControl& control) {
@@ -151,8 +139,17 @@ bool Win32Backend::HandleShortCut(const MSG& msg) {
     if (auto* popup = dynamic_cast<TPopupMenu*>(component)) item = popup->FindShortCut(shortCut);
   }
   if (!item) return false;
-  Guarded([&] { item->Click(); });
+  item->Click();  // in the loop's Guard, as every message filter
   return true;
+}
+
+UINT Win32Backend::NextControlId(HWND parent) {
+  UINT id;
+  do {
+    id = nextControlId_;
+    nextControlId_ = nextControlId_ == 0xFFFF ? kFirstControlId : nextControlId_ + 1;
+  } while (GetDlgItem(parent, static_cast<int>(id)));
+  return id;
 }
 
 std::uintptr_t Win32Backend::LoadIconFile(const std::string& fileName) {

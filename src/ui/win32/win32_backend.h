@@ -12,7 +12,7 @@ namespace ui {
 
 class Win32Backend final : public Backend {
  public:
-  // Registers the window classes and takes the loop's errors and short-cut keys; one per program.
+  // Takes the loop's errors and short-cut keys; one per program.
   explicit Win32Backend(os::Win32MessageLoop& loop);
   ~Win32Backend() override;
   Win32Backend(const Win32Backend&) = delete;
@@ -53,6 +53,8 @@ class Win32Backend final : public Backend {
   // The window a popup menu or message box belongs to: the active window, else the main form when it
   // shows, else a hidden window of the backend's (a tray icon's menu while the form is hidden).
   HWND OwnerWindow() const;
+  // A control ID that no other child of the parent has, for messages that name a control by its ID.
+  UINT NextControlId(HWND parent);
 
  private:
   bool HandleShortCut(const MSG& msg);
@@ -61,6 +63,9 @@ class Win32Backend final : public Backend {
   bool applicationShown_ = true;
   TCursor cursor_ = TCursor::crDefault;
   std::unique_ptr<MessageWindowPeer> hiddenOwner_;
+  // Above the dialog answers' IDs (IDOK...), which dialog boxes send as commands.
+  static constexpr UINT kFirstControlId = 0x1000;
+  UINT nextControlId_ = kFirstControlId;
 };
 
 }  // namespace ui

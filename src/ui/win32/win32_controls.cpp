@@ -27,7 +27,7 @@ class PanelPeer final : public WindowPeer {
 
   void Changed(Change what, int index) override {
     WindowPeer::Changed(what, index);
-    if (hwnd_ && (what == Change::Text || what == Change::Bounds)) InvalidateRect(hwnd_, nullptr, TRUE);
+    if (Window() && (what == Change::Text || what == Change::Bounds)) InvalidateRect(Window(), nullptr, TRUE);
   }
 
  protected:
@@ -37,8 +37,8 @@ class PanelPeer final : public WindowPeer {
         FillBackground(reinterpret_cast<HDC>(wParam));
         return 1;
       case WM_PAINT: {
-        PaintDC dc(hwnd_);
-        RECT r = ClientRect(hwnd_);
+        PaintDC dc(Window());
+        RECT r = ClientRect(Window());
         if (panel_.BevelOuter == TPanel::TBevelCut::bvRaised) DrawEdge(dc.Get(), &r, BDR_RAISEDINNER, BF_RECT);
         if (panel_.BevelOuter == TPanel::TBevelCut::bvLowered) DrawEdge(dc.Get(), &r, BDR_SUNKENOUTER, BF_RECT);
         if (!panel_.Caption().empty()) {
@@ -112,7 +112,7 @@ class SpeedButtonPeer final : public WindowPeer {
   SpeedButtonPeer(Win32Backend& backend, TSpeedButton& button)
       : WindowPeer(backend, button, classes::kSpeedButton), button_(button) {
     CreateChild(0);
-    SetWindowTextA(hwnd_, button.Hint().c_str());
+    SetWindowTextA(Window(), button.Hint().c_str());
     AddToolTip();
   }
   ~SpeedButtonPeer() override {
@@ -120,15 +120,15 @@ class SpeedButtonPeer final : public WindowPeer {
   }
 
   void Changed(Change what, int index) override {
-    if (!hwnd_) return;
+    if (!Window()) return;
     if (what == Change::Text) return;  // the window text is the hint
     if (what == Change::Hint) {
-      SetWindowTextA(hwnd_, button_.Hint().c_str());
+      SetWindowTextA(Window(), button_.Hint().c_str());
       return;
     }
     if (what == Change::Enabled) hot_ = pressed_ = held_ = false;
     WindowPeer::Changed(what, index);
-    if (what == Change::Bounds) InvalidateRect(hwnd_, nullptr, TRUE);
+    if (what == Change::Bounds) InvalidateRect(Window(), nullptr, TRUE);
   }
 
  protected:
@@ -137,14 +137,14 @@ class SpeedButtonPeer final : public WindowPeer {
       case WM_ERASEBKGND:
         return 1;
       case WM_PAINT: {
-        PaintDC dc(hwnd_);
+        PaintDC dc(Window());
         Paint(dc.Get());
         return 0;
       }
       case WM_MOUSEMOVE: {
         const bool inside = CursorInside();
         if (!hot_) {
-          TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
+          TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Window(), 0};
           TrackMouseEvent(&track);
         }
         SetState(inside || held_, held_ && inside);
@@ -180,8 +180,8 @@ class SpeedButtonPeer final : public WindowPeer {
   bool CursorInside() const {
     POINT at;
     GetCursorPos(&at);
-    ScreenToClient(hwnd_, &at);
-    RECT client = ClientRect(hwnd_);
+    ScreenToClient(Window(), &at);
+    RECT client = ClientRect(Window());
     return PtInRect(&client, at) != FALSE;
   }
 
@@ -189,25 +189,25 @@ class SpeedButtonPeer final : public WindowPeer {
     if (hot == hot_ && pressed == pressed_) return;
     hot_ = hot;
     pressed_ = pressed;
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    InvalidateRect(Window(), nullptr, FALSE);
   }
 
   void AddToolTip() {
     toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetAncestor(hwnd_, GA_ROOT), nullptr,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetAncestor(Window(), GA_ROOT), nullptr,
                                GetModuleHandleA(nullptr), nullptr);
     if (!toolTip_) return;  // the button works without its tip
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    tool.hwnd = Window();
+    tool.uId = reinterpret_cast<UINT_PTR>(Window());
     tool.lpszText = LPSTR_TEXTCALLBACKA;
     SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }
 
   void Paint(HDC dc) {
-    RECT r = ClientRect(hwnd_);
+    RECT r = ClientRect(Window());
     FillRect(dc, &r, BackgroundBrush());
     const bool enabled = button_.Enabled();
     if (enabled && pressed_) {
@@ -248,28 +248,28 @@ class ListBoxPeer final : public WindowPeer {
     clickEvents_ = false;
     capturesMouse_ = false;
     CreateChild(WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE);
-    SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, list.ItemHeight);
+    SendMessageA(Window(), LB_SETITEMHEIGHT, 0, list.ItemHeight);
     Changed(Change::Items, -1);
     Changed(Change::HorizontalExtent, -1);
     Changed(Change::TopIndex, -1);
   }
 
   void Changed(Change what, int index) override {
-    if (!hwnd_) return;
+    if (!Window()) return;
     switch (what) {
       case Change::Items:
         MirrorItems(index);
-        SendMessageA(hwnd_, LB_SETCURSEL, list_.ItemIndex(), 0);
+        SendMessageA(Window(), LB_SETCURSEL, list_.ItemIndex(), 0);
         break;
       case Change::ItemIndex:
-        SendMessageA(hwnd_, LB_SETCURSEL, list_.ItemIndex(), 0);
+        SendMessageA(Window(), LB_SETCURSEL, list_.ItemIndex(), 0);
         ReadTopIndex();
         break;
       case Change::TopIndex:
-        if (!readingTop_) SendMessageA(hwnd_, LB_SETTOPINDEX, list_.TopIndex(), 0);
+        if (!readingTop_) SendMessageA(Window(), LB_SETTOPINDEX, list_.TopIndex(), 0);
         break;
       case Change::HorizontalExtent:
-        SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, list_.HorizontalExtent(), 0);
+        SendMessageA(Window(), LB_SETHORIZONTALEXTENT, list_.HorizontalExtent(), 0);
         break;
       default:
         WindowPeer::Changed(what, index);
@@ -302,7 +302,7 @@ class ListBoxPeer final : public WindowPeer {
     switch (HIWORD(wParam)) {
       case LBN_SELCHANGE:
         ReadTopIndex();
-        list_.UserSelect(static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)));
+        list_.UserSelect(static_cast<int>(SendMessageA(Window(), LB_GETCURSEL, 0, 0)));
         break;
       case LBN_DBLCLK:
         list_.DblClick();
@@ -313,25 +313,25 @@ class ListBoxPeer final : public WindowPeer {
 
  private:
   void MirrorItems(int index) {
-    const int shown = static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0));
+    const int shown = static_cast<int>(SendMessageA(Window(), LB_GETCOUNT, 0, 0));
     if (index < 0) {
-      SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-      SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+      SendMessageA(Window(), WM_SETREDRAW, FALSE, 0);
+      SendMessageA(Window(), LB_RESETCONTENT, 0, 0);
       for (const std::string& item : list_.Items())
-        SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-      SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-      InvalidateRect(hwnd_, nullptr, TRUE);
+        SendMessageA(Window(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+      SendMessageA(Window(), WM_SETREDRAW, TRUE, 0);
+      InvalidateRect(Window(), nullptr, TRUE);
       return;
     }
     // One item was inserted, deleted or replaced at index.
-    if (list_.Count() <= shown) SendMessageA(hwnd_, LB_DELETESTRING, index, 0);
+    if (list_.Count() <= shown) SendMessageA(Window(), LB_DELETESTRING, index, 0);
     if (list_.Count() >= shown)
-      SendMessageA(hwnd_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(list_.Item(index).c_str()));
+      SendMessageA(Window(), LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(list_.Item(index).c_str()));
   }
 
   // The list scrolls itself; the control learns where it is.
   void ReadTopIndex() {
-    const int top = static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0));
+    const int top = static_cast<int>(SendMessageA(Window(), LB_GETTOPINDEX, 0, 0));
     if (top == list_.TopIndex()) return;
     readingTop_ = true;
     list_.SetTopIndex(top);
@@ -355,18 +355,18 @@ class TrackBarPeer final : public WindowPeer {
   }
 
   void Changed(Change what, int index) override {
-    if (!hwnd_) return;
+    if (!Window()) return;
     switch (what) {
       case Change::Range:
-        SendMessageA(hwnd_, TBM_SETRANGEMIN, FALSE, trackBar_.Min());
-        SendMessageA(hwnd_, TBM_SETRANGEMAX, TRUE, trackBar_.Max());
+        SendMessageA(Window(), TBM_SETRANGEMIN, FALSE, trackBar_.Min());
+        SendMessageA(Window(), TBM_SETRANGEMAX, TRUE, trackBar_.Max());
         [[fallthrough]];
       case Change::Position:
-        SendMessageA(hwnd_, TBM_SETPOS, TRUE, trackBar_.Position());
+        SendMessageA(Window(), TBM_SETPOS, TRUE, trackBar_.Position());
         break;
       case Change::Selection:
-        SendMessageA(hwnd_, TBM_SETSELSTART, FALSE, trackBar_.SelStart());
-        SendMessageA(hwnd_, TBM_SETSELEND, TRUE, trackBar_.SelEnd());
+        SendMessageA(Window(), TBM_SETSELSTART, FALSE, trackBar_.SelStart());
+        SendMessageA(Window(), TBM_SETSELEND, TRUE, trackBar_.SelEnd());
         break;
       default:
         WindowPeer::Changed(what, index);
@@ -377,7 +377,7 @@ class TrackBarPeer final : public WindowPeer {
   bool Reflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) override {
     switch (message) {
       case WM_HSCROLL:
-        trackBar_.UserMove(static_cast<int>(SendMessageA(hwnd_, TBM_GETPOS, 0, 0)));
+        trackBar_.UserMove(static_cast<int>(SendMessageA(Window(), TBM_GETPOS, 0, 0)));
         result = 0;
         return true;
       case WM_CTLCOLORSTATIC:
@@ -407,7 +407,7 @@ class CustomControlPeer final : public WindowPeer {
         FillBackground(reinterpret_cast<HDC>(wParam));
         return 1;
       case WM_PAINT: {
-        PaintDC dc(hwnd_);
+        PaintDC dc(Window());
         auto* canvas = dynamic_cast<Win32Canvas*>(&custom_.Canvas());
         if (!canvas) return 0;
         Win32Canvas::Binding binding(*canvas, dc.Get());

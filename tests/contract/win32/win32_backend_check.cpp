@@ -18,6 +18,7 @@
 #include "ui/message_window.h"
 #include "ui/stdctrls.h"
 #include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_window.h"
 
 namespace {
 
@@ -279,6 +280,29 @@ TEST_F(Win32BackendCheck, ControlsMirrorTheirProperties) {
   EXPECT_EQ(SendMessageA(bar, TBM_GETSELSTART, 0, 0), 20);
   EXPECT_EQ(SendMessageA(bar, TBM_GETSELEND, 0, 0), 50);
   EXPECT_TRUE(form.events.empty()) << "the program's changes fire no user events";
+}
+
+TEST_F(Win32BackendCheck, PeersAreFoundFromTheirWindowsWhateverReplacedTheWindowProcedure) {
+  // The button's tool tip subclasses it (TTF_SUBCLASS), which under Wine replaces its window procedure.
+  for (ui::TControl* control : std::vector<ui::TControl*>{&form, &form.panel, &form.button, &form.label, &form.songs,
+                                                          &form.track, &form.painted}) {
+    SCOPED_TRACE(control->Name());
+    EXPECT_EQ(ui::win32::WindowPeer::FromWindow(H(*control)), control->GetPeer());
+  }
+  EXPECT_EQ(ui::win32::WindowPeer::FromWindow(GetDesktopWindow()), nullptr);
+  EXPECT_EQ(ui::win32::WindowPeer::FromWindow(nullptr), nullptr);
+
+  // Child windows have control IDs of their own, by which their parent finds them.
+  std::vector<int> ids;
+  for (ui::TControl* control : form.Controls()) {
+    if (!control->Handle()) continue;
+    const int id = GetDlgCtrlID(H(*control));
+    EXPECT_NE(id, 0) << control->Name();
+    EXPECT_EQ(GetDlgItem(H(form), id), H(*control)) << control->Name();
+    ids.push_back(id);
+  }
+  std::sort(ids.begin(), ids.end());
+  EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << "IDs are unique among siblings";
 }
 
 TEST_F(Win32BackendCheck, UserActionsBecomeTheControlsEvents) {
