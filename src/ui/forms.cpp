@@ -1,6 +1,7 @@
 #include "ui/forms.h"
 
 #include <cassert>
+#include <exception>
 
 #include "ui/menus.h"
 
@@ -63,9 +64,15 @@ TApplication::TApplication(Backend& backend, os::Services& services)
     : backend_(backend), services_(services), screen_(backend) {
   assert(!theApplication && "one application object at a time");
   theApplication = this;
+  // Whatever escapes a callback of the system (tasks, ticks, window messages) ends in the error box.
+  services_.loop.SetErrorHandler(
+      [this](std::exception_ptr error) { Dispatch([&] { std::rethrow_exception(error); }); });
 }
 
-TApplication::~TApplication() { theApplication = nullptr; }
+TApplication::~TApplication() {
+  services_.loop.SetErrorHandler({});
+  theApplication = nullptr;
+}
 
 void TApplication::SetTitle(const std::string& title) {
   title_ = title;
@@ -102,6 +109,8 @@ void TApplication::Dispatch(const std::function<void()>& work) {
     work();
   } catch (const std::exception& error) {
     ShowException(error);
+  } catch (...) {
+    ShowException(Exception("Unknown error"));
   }
 }
 

@@ -80,23 +80,11 @@ Win32Backend::Win32Backend(os::Win32MessageLoop& loop) : loop_(loop) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   hiddenOwner_ = std::make_unique<MessageWindow>(loop_, [](unsigned, std::uint32_t, std::uint32_t) {});
-  loop_.SetErrorHandler([](std::exception_ptr error) {
-    try {
-      std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-      if (!HasApplication()) throw;
-      Application().ShowException(e);
-    } catch (...) {
-      if (!HasApplication()) throw;
-      Application().ShowException(std::runtime_error("Unknown error"));
-    }
-  });
   loop_.SetMessageFilter([this](MSG& msg) { return HandleShortCut(msg); });
 }
 
 Win32Backend::~Win32Backend() {
   loop_.SetMessageFilter({});
-  loop_.SetErrorHandler({});
 }
 
 std::unique_ptr<Peer> Win32Backend::CreatePeer(TForm& form) { return std::make_unique<FormPeer>(*this, form); }

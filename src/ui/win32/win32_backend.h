@@ -12,7 +12,7 @@ namespace ui {
 
 class Win32Backend final : public Backend {
  public:
-  // Takes the loop's errors and short-cut keys; one per program.
+  // Takes the loop's short-cut keys; one per program.
   explicit Win32Backend(os::Win32MessageLoop& loop);
   ~Win32Backend() override;
   Win32Backend(const Win32Backend&) = delete;

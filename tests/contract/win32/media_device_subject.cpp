@@ -20,6 +20,7 @@ class Win32Subject final : public MediaDeviceSubject {
   }
 
   std::unique_ptr<os::MediaDevice> NewDevice() override { return std::make_unique<os::Win32MediaDevice>(loop_); }
+  os::MessageLoop& Loop() override { return loop_; }
 
   std::string WriteWav(const std::string& name, unsigned lengthMs) override {
     testing_support::WriteBytes(folder_ + name, testing_support::WavFile(lengthMs));
