@@ -1,56 +1,20 @@
 #include "ui/win32/win32_backend.h"
 
-#include "ui/message_window.h"
-
 #include <algorithm>
-#include <stdexcept>
 #include <vector>
 
 #include "ui/forms.h"
 #include "ui/menus.h"
 #include "ui/win32/win32_canvas.h"
+#include "ui/win32/win32_form.h"
 #include "ui/win32/win32_menus.h"
+#include "ui/win32/win32_message_window.h"
 #include "ui/win32/win32_peers.h"
 
 namespace ui {
 
 namespace win32 {
 namespace {
-
-// A hidden top-level window that hands every message it gets to its handler: broadcasts such as the
-// shell's "TaskbarCreated" reach it, which they would not on a message-only window.
-class MessageWindow final : public MessageWindowPeer, public os::BoundWindow {
- public:
-  MessageWindow(os::MessageLoop& loop, MessageHandler handler) : loop_(loop), handler_(std::move(handler)) {
-    os::WindowSpec spec;
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_TOOLWINDOW;
-    CreateBoundWindow(classes::kMessageWindow, spec);
-    ready_ = true;
-  }
-  ~MessageWindow() override { DestroyBoundWindow(); }
-  std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(Window()); }
-
- private:
-  LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (ready_) {
-      // The shell's restart broadcast has a number known only at run time; components see it as the
-      // library's own message.
-      static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-      const unsigned delivered = message == taskbarCreated ? kShellRestartedMessage : message;
-      loop_.Guard([&] {
-        handler_(delivered, static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
-      });
-    }
-    // Nobody closes this window but its owner.
-    if (message == WM_CLOSE) return 0;
-    return DefaultMessage(message, wParam, lParam);
-  }
-
-  os::MessageLoop& loop_;
-  MessageHandler handler_;
-  bool ready_ = false;  // no messages to the handler while the window is made
-};
 
 FormPeer* MainFormPeer() {
   if (!HasApplication() || !Application().MainForm()) return nullptr;
@@ -79,7 +43,7 @@ using namespace win32;
 Win32Backend::Win32Backend(os::Win32MessageLoop& loop) : loop_(loop) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  hiddenOwner_ = std::make_unique<MessageWindow>(loop_, [](unsigned, std::uint32_t, std::uint32_t) {});
+  hiddenOwner_ = MakeMessageWindow(loop_, [](unsigned, std::uint32_t, std::uint32_t) {});
   loop_.SetMessageFilter([this](MSG& msg) { return HandleShortCut(msg); });
 }
 
@@ -103,7 +67,7 @@ std::unique_ptr<MenuPeer> Win32Backend::CreateMenuPeer(TMenu& menu) {
 }
 
 std::unique_ptr<MessageWindowPeer> Win32Backend::CreateMessageWindow(MessageHandler handler) {
-  return std::make_unique<MessageWindow>(loop_, std::move(handler));
+  return MakeMessageWindow(loop_, std::move(handler));
 }
 
 std::unique_ptr<TCanvas> Win32Backend::CreateCanvas(TControl& control) {

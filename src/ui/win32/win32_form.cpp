@@ -1,7 +1,8 @@
+#include "ui/win32/win32_form.h"
+
 #include "ui/menus.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/win32_menus.h"
-#include "ui/win32/win32_peers.h"
 
 namespace ui::win32 {
 
