@@ -6,6 +6,7 @@
 #include "ui/forms.h"
 #include "ui/menus.h"
 #include "ui/win32/win32_canvas.h"
+#include "ui/win32/win32_constants.h"
 #include "ui/win32/win32_form.h"
 #include "ui/win32/win32_menus.h"
 #include "ui/win32/win32_message_window.h"

@@ -1,0 +1,30 @@
+// The library's numbers that are the platform's own, held to the platform's values: the model names
+// them without <windows.h>, and the Win32 peers hand them to the system (and back) unchanged, so a
+// wrong number fails this build instead of a user's click. Also the library's own window messages,
+// which must not meet one another.
+#pragma once
+
+#include "ui/win32/windows_api.h"
+
+#include "os/win32/win32_message_loop.h"
+#include "ui/message_window.h"
+#include "ui/types.h"
+
+namespace ui::win32 {
+
+// System colours carry their GetSysColor index in the low byte.
+static_assert((clBtnFace & 0xFF) == COLOR_BTNFACE);
+static_assert((clWindow & 0xFF) == COLOR_WINDOW);
+static_assert((clWindowText & 0xFF) == COLOR_WINDOWTEXT);
+static_assert((clBtnShadow & 0xFF) == COLOR_BTNSHADOW);
+static_assert((clBtnText & 0xFF) == COLOR_BTNTEXT);
+static_assert((clGrayText & 0xFF) == COLOR_GRAYTEXT);
+// Other colours are COLORREFs.
+static_assert(clRed == RGB(255, 0, 0) && clLime == RGB(0, 255, 0) && clNavy == RGB(0, 0, 128));
+
+// The library's own messages, in the application's range and apart from one another.
+static_assert(kShellRestartedMessage == WM_APP + 0x40);
+static_assert(os::kMsgPostedTask >= WM_APP && os::kMsgWake >= WM_APP && os::kMsgPostedTask != os::kMsgWake);
+static_assert(kShellRestartedMessage != os::kMsgPostedTask && kShellRestartedMessage != os::kMsgWake);
+
+}  // namespace ui::win32
