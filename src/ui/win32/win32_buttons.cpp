@@ -10,26 +10,19 @@ namespace ui::win32 {
 namespace {
 
 // A flat tool button: a raised edge under the mouse, sunken while pressed, its glyph in the middle.
-// It never takes the focus; its window text is its hint, which a tool tip also shows.
+// It never takes the focus; its window text is its hint, which its form's tool tip also shows.
 class SpeedButtonPeer final : public WindowPeer {
  public:
   SpeedButtonPeer(Win32Backend& backend, TSpeedButton& button)
       : WindowPeer(backend, button, classes::kSpeedButton), button_(button) {
     CreateChild(0);
     SetWindowTextA(Window(), button.Hint().c_str());
-    AddToolTip();
-  }
-  ~SpeedButtonPeer() override {
-    if (toolTip_) DestroyWindow(toolTip_);
   }
 
   void Changed(Change what, int index) override {
     if (!Window()) return;
     if (what == Change::Text) return;  // the window text is the hint
-    if (what == Change::Hint) {
-      SetWindowTextA(Window(), button_.Hint().c_str());
-      return;
-    }
+    if (what == Change::Hint) SetWindowTextA(Window(), button_.Hint().c_str());
     if (what == Change::Enabled) hot_ = pressed_ = held_ = false;
     WindowPeer::Changed(what, index);
     if (what == Change::Bounds) InvalidateRect(Window(), nullptr, TRUE);
@@ -67,15 +60,6 @@ class SpeedButtonPeer final : public WindowPeer {
         held_ = false;
         SetState(CursorInside(), false);
         break;
-      case WM_NOTIFY: {
-        auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (header->hwndFrom == toolTip_ && header->code == TTN_GETDISPINFOA) {
-          tipText_ = button_.ShowHint ? button_.Hint() : std::string();
-          reinterpret_cast<NMTTDISPINFOA*>(lParam)->lpszText = tipText_.data();
-          return 0;
-        }
-        break;
-      }
     }
     return WindowPeer::Message(message, wParam, lParam);
   }
@@ -94,20 +78,6 @@ class SpeedButtonPeer final : public WindowPeer {
     hot_ = hot;
     pressed_ = pressed;
     InvalidateRect(Window(), nullptr, FALSE);
-  }
-
-  void AddToolTip() {
-    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetAncestor(Window(), GA_ROOT), nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-    if (!toolTip_) return;  // the button works without its tip
-    TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = Window();
-    tool.uId = reinterpret_cast<UINT_PTR>(Window());
-    tool.lpszText = LPSTR_TEXTCALLBACKA;
-    SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }
 
   void Paint(HDC dc) {
@@ -140,8 +110,6 @@ class SpeedButtonPeer final : public WindowPeer {
   }
 
   TSpeedButton& button_;
-  HWND toolTip_ = nullptr;
-  std::string tipText_;
   bool hot_ = false, pressed_ = false, held_ = false;
 };
 

@@ -19,6 +19,7 @@ FormPeer::FormPeer(Win32Backend& backend, TForm& form) : WindowPeer(backend, for
   const bool placed = form.Left() != 0 || form.Top() != 0;
   Create(Style(), 0, owner, placed ? form.Left() : CW_USEDEFAULT, placed ? form.Top() : CW_USEDEFAULT, frame.cx,
          frame.cy);
+  hints_ = std::make_unique<HintWindow>(Window());
   if (Win32MenuPeer* menu = MenuPeer()) AttachMenu(menu->Bar());
   ApplyBounds();
   if (form.TopMost()) Changed(Change::TopMost, -1);
@@ -128,6 +129,9 @@ LRESULT FormPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
       if (lParam == 0 && HIWORD(wParam) == 0) {
         if (Win32MenuPeer* menu = MenuPeer(); menu && menu->Command(LOWORD(wParam))) return 0;
       }
+      break;
+    case WM_NOTIFY:
+      if (LRESULT result = 0; hints_ && hints_->Notified(*reinterpret_cast<NMHDR*>(lParam), result)) return result;
       break;
     case WM_ENTERMENULOOP:
     case WM_EXITMENULOOP:

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "ui/forms.h"
+#include "ui/win32/win32_hints.h"
 #include "ui/win32/win32_window.h"
 
 namespace ui::win32 {
@@ -18,6 +19,8 @@ class FormPeer final : public WindowPeer {
   // Puts a menu bar on the window (nullptr: none) and keeps the client size.
   void AttachMenu(HMENU bar);
   TForm& Form() const { return form_; }
+  // The tool tip of the form's controls.
+  HintWindow& Hints() { return *hints_; }
 
  protected:
   LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -34,6 +37,7 @@ class FormPeer final : public WindowPeer {
   // Shows or hides the window as the form and the application window say, now.
   void ShowAsTold();
   TForm& form_;
+  std::unique_ptr<HintWindow> hints_;
   bool readingBounds_ = false;
   bool shown_ = false;
   bool visibilityPending_ = false;

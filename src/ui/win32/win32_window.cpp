@@ -7,6 +7,7 @@
 #include "ui/menus.h"
 #include "ui/stdctrls.h"
 #include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_form.h"
 
 namespace ui::win32 {
 
@@ -59,7 +60,10 @@ HWND NotifyingChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
 WindowPeer::WindowPeer(Win32Backend& backend, TControl& control, const os::WindowClass& windowClass)
     : backend_(backend), control_(control), windowClass_(windowClass) {}
 
-WindowPeer::~WindowPeer() { DestroyBoundWindow(); }
+WindowPeer::~WindowPeer() {
+  SetHintTool(false);
+  DestroyBoundWindow();
+}
 
 void WindowPeer::Create(DWORD style, DWORD exStyle, HWND parent, int x, int y, int width, int height) {
   if (!control_.Visible()) style &= ~WS_VISIBLE;
@@ -83,6 +87,19 @@ void WindowPeer::CreateChild(DWORD style, DWORD exStyle) {
   if (!parent) throw std::runtime_error("The control " + control_.Name() + " has no parent window");
   Create(style | WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE, exStyle, parent, control_.Left(), control_.Top(),
          control_.Width(), control_.Height());
+  SetHintTool(!control_.Hint().empty());
+}
+
+void WindowPeer::SetHintTool(bool tool) {
+  if (tool == hintTool_ || !Window()) return;
+  auto* form = dynamic_cast<FormPeer*>(FromWindow(GetAncestor(Window(), GA_ROOT)));
+  if (!form || form == this) return;
+  if (tool) {
+    form->Hints().Add(Window());
+  } else {
+    form->Hints().Remove(Window());
+  }
+  hintTool_ = tool;
 }
 
 WindowPeer* WindowPeer::FromWindow(HWND window) {
@@ -193,6 +210,7 @@ void WindowPeer::Changed(Change what, int index) {
       InvalidateRect(Window(), nullptr, TRUE);
       break;
     case Change::Text: SetWindowTextA(Window(), control_.Caption().c_str()); break;
+    case Change::Hint: SetHintTool(!control_.Hint().empty()); break;
     case Change::Color:
     case Change::FontColor:
     case Change::Invalidate: InvalidateRect(Window(), nullptr, TRUE); break;

@@ -65,9 +65,12 @@ class WindowPeer : public Peer, public os::BoundWindow {
  private:
   LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) final;
   LRESULT Mouse(UINT message, WPARAM wParam, LPARAM lParam);
+  // Makes the control a tool of its form's tool tip (while it has a hint), or no longer one.
+  void SetHintTool(bool tool);
   bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   const os::WindowClass& windowClass_;
   bool leftPressed_ = false;
+  bool hintTool_ = false;
   Brush background_;
   TColor backgroundColor_ = 0;
 };
