@@ -9,7 +9,8 @@ namespace ui::win32 {
 
 namespace {
 
-// A flat tool button: a raised edge under the mouse, sunken while pressed, its glyph in the middle.
+// A flat tool button: a raised edge under the mouse, sunken while pressed, its glyph or caption (or both)
+// in the middle.
 // It never takes the focus; its window text is its hint, which its form's tool tip also shows.
 class SpeedButtonPeer final : public WindowPeer {
  public:
@@ -21,7 +22,11 @@ class SpeedButtonPeer final : public WindowPeer {
 
   void Changed(Change what, int index) override {
     if (!Window()) return;
-    if (what == Change::Text) return;  // the window text is the hint
+    // The window text is the hint, the caption is only painted.
+    if (what == Change::Text) {
+      InvalidateRect(Window(), nullptr, FALSE);
+      return;
+    }
     if (what == Change::Hint) SetWindowTextA(Window(), button_.Hint().c_str());
     if (what == Change::Enabled) hot_ = pressed_ = held_ = false;
     WindowPeer::Changed(what, index);
@@ -80,6 +85,8 @@ class SpeedButtonPeer final : public WindowPeer {
     InvalidateRect(Window(), nullptr, FALSE);
   }
 
+  // The glyph and the caption side by side, centred together; sunk by a pixel while pressed, embossed
+  // while disabled.
   void Paint(HDC dc) {
     RECT r = ClientRect(Window());
     FillRect(dc, &r, BackgroundBrush());
@@ -89,16 +96,28 @@ class SpeedButtonPeer final : public WindowPeer {
     } else if (enabled && hot_) {
       DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     }
+    Selected font(dc, GuiFont());
     const auto& glyph = button_.Glyph;
-    int width = 0;
-    for (const std::string& row : glyph) width = std::max(width, static_cast<int>(row.size()));
-    const int height = static_cast<int>(glyph.size());
-    int left = (r.right - width) / 2, top = (r.bottom - height) / 2;
-    if (enabled && pressed_) ++left, ++top;
+    SIZE glyphSize{0, static_cast<int>(glyph.size())};
+    for (const std::string& row : glyph) glyphSize.cx = std::max(glyphSize.cx, static_cast<LONG>(row.size()));
+    const std::string& caption = button_.Caption();
+    RECT text{};
+    if (!caption.empty()) DrawTextA(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_CALCRECT);
+    const int spacing = glyphSize.cx && text.right ? kSpacing : 0;
+    const int sink = enabled && pressed_ ? 1 : 0;
+    const int left = (r.right - (glyphSize.cx + spacing + text.right)) / 2 + sink;
+    const int top = (r.bottom - glyphSize.cy) / 2 + sink;
+    OffsetRect(&text, left + glyphSize.cx + spacing, (r.bottom - text.bottom) / 2 + sink);
+    SetBkMode(dc, TRANSPARENT);
     auto draw = [&](int dx, int dy, COLORREF color) {
-      for (int y = 0; y < height; ++y)
+      for (int y = 0; y < glyphSize.cy; ++y)
         for (int x = 0; x < static_cast<int>(glyph[y].size()); ++x)
           if (glyph[y][x] == '#') SetPixelV(dc, left + x + dx, top + y + dy, color);
+      if (caption.empty()) return;
+      RECT at = text;
+      OffsetRect(&at, dx, dy);
+      SetTextColor(dc, color);
+      DrawTextA(dc, caption.c_str(), -1, &at, DT_SINGLELINE);
     };
     if (enabled) {
       draw(0, 0, GetSysColor(COLOR_BTNTEXT));
@@ -109,6 +128,7 @@ class SpeedButtonPeer final : public WindowPeer {
     }
   }
 
+  static constexpr int kSpacing = 4;  // between glyph and caption
   TSpeedButton& button_;
   bool hot_ = false, pressed_ = false, held_ = false;
 };

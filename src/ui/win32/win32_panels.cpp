@@ -50,8 +50,9 @@ class PanelPeer final : public WindowPeer {
 class LabelPeer final : public WindowPeer {
  public:
   LabelPeer(Win32Backend& backend, TLabel& label) : WindowPeer(backend, label, classes::kLabel) {
-    // SS_NOTIFY: without it the static control lets the mouse through to its parent.
-    CreateChild(SS_LEFT | SS_NOTIFY);
+    // SS_NOTIFY: without it the static control lets the mouse through to its parent. No word wrap: a
+    // caption too wide is cut at the label's edge, never broken onto a line that does not show.
+    CreateChild(SS_LEFTNOWORDWRAP | SS_NOTIFY);
   }
 
  protected:

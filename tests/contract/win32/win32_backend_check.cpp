@@ -488,6 +488,80 @@ TEST_F(Win32BackendCheck, CustomControlPaintsThroughItsCanvasAndTheCanvasDrawsOu
   EXPECT_GT(extent.cy, 5);
 }
 
+TEST_F(Win32BackendCheck, ATextButtonPaintsItsCaptionWhileItsWindowTextStaysItsHint) {
+  ui::TSpeedButton addAll(&form, "BtnAddAll");
+  addAll.SetCaption("<<");
+  addAll.SetHint("Add All Files to List");
+  addAll.SetBounds(220, 80, 37, 23);
+  addAll.SetParent(&form);
+  addAll.SetCaption(">>");
+  EXPECT_EQ(WindowText(H(addAll)), "Add All Files to List");
+
+  form.SetVisible(true);
+  loop.ProcessPending();
+  // Pixels of the caption: dark ones while enabled, the embossed shadow's while disabled.
+  auto count = [&](auto matches) {
+    UpdateWindow(H(addAll));
+    HDC dc = GetDC(H(addAll));
+    int found = 0;
+    for (int y = 0; y < 23; ++y)
+      for (int x = 0; x < 37; ++x) found += matches(GetPixel(dc, x, y));
+    ReleaseDC(H(addAll), dc);
+    return found;
+  };
+  auto dark = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 64; };
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+  EXPECT_GT(count(dark), 5);
+  addAll.SetEnabled(false);
+  EXPECT_EQ(count(dark), 0);
+  EXPECT_GT(count([&](COLORREF c) { return c == shadow; }), 5);
+}
+
+TEST_F(Win32BackendCheck, ALabelSizedToItsTextExtentShowsAllOfItsCaption) {
+  ui::TLabel random(&form, "LblRandom");
+  random.SetCaption("Random");
+  random.SetParent(&form);
+  const ui::TSize extent = random.Canvas().TextExtent("Random");
+  random.SetBounds(160, 110, extent.cx, extent.cy);
+  form.SetVisible(true);
+  loop.ProcessPending();
+  UpdateWindow(H(random));
+
+  // The caption drawn as the label draws it, with room to spare: nothing of it may lie beyond the
+  // label's width, and the label shows the rest pixel for pixel.
+  const int spare = 20, width = extent.cx + spare, height = extent.cy;
+  HDC screen = GetDC(nullptr);
+  HDC reference = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ oldBitmap = SelectObject(reference, bitmap);
+  HGDIOBJ oldFont = SelectObject(reference, reinterpret_cast<HFONT>(SendMessageA(H(random), WM_GETFONT, 0, 0)));
+  RECT all{0, 0, width, height};
+  FillRect(reference, &all, GetSysColorBrush(COLOR_BTNFACE));
+  SetBkColor(reference, GetSysColor(COLOR_BTNFACE));
+  SetTextColor(reference, GetSysColor(COLOR_WINDOWTEXT));
+  DrawTextA(reference, "Random", -1, &all, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+  HDC label = GetDC(H(random));
+  int differing = 0, beyond = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const COLORREF expected = GetPixel(reference, x, y);
+      if (x < extent.cx) {
+        differing += GetPixel(label, x, y) != expected;
+      } else {
+        beyond += expected != GetSysColor(COLOR_BTNFACE);
+      }
+    }
+  }
+  ReleaseDC(H(random), label);
+  SelectObject(reference, oldFont);
+  SelectObject(reference, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(reference);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(beyond, 0) << "the caption reaches past the extent measured";
+  EXPECT_EQ(differing, 0);
+}
+
 TEST_F(Win32BackendCheck, ApplicationWindowHidesAndShowsTheMainFormsButton) {
   form.SetVisible(true);
   loop.ProcessPending();
