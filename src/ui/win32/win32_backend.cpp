@@ -1,8 +1,5 @@
 #include "ui/win32/win32_backend.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "ui/forms.h"
 #include "ui/menus.h"
 #include "ui/win32/win32_canvas.h"
@@ -11,6 +8,7 @@
 #include "ui/win32/win32_menus.h"
 #include "ui/win32/win32_message_window.h"
 #include "ui/win32/win32_peers.h"
+#include "ui/win32/win32_pictures.h"
 
 namespace ui {
 
@@ -20,20 +18,6 @@ namespace {
 FormPeer* MainFormPeer() {
   if (!HasApplication() || !Application().MainForm()) return nullptr;
   return dynamic_cast<FormPeer*>(Application().MainForm()->GetPeer());
-}
-
-COLORREF PictureColor(char letter, bool& known) {
-  known = true;
-  switch (letter) {
-    case 'k': return RGB(0, 0, 0);
-    case 'w': return RGB(255, 255, 255);
-    case 'g': return RGB(128, 128, 128);
-    case 'r': return RGB(255, 0, 0);
-    case 'l': return RGB(0, 255, 0);
-    case 'y': return RGB(255, 255, 0);
-    case 'b': return RGB(0, 0, 255);
-    default: known = false; return 0;
-  }
 }
 
 }  // namespace
@@ -117,42 +101,7 @@ std::uintptr_t Win32Backend::LoadIconResource(const std::string& name) {
 }
 
 std::uintptr_t Win32Backend::CreateIconFromPicture(const std::string& picture) {
-  constexpr int kSize = 32;
-  std::string letters;
-  for (char c : picture)
-    if (c != '\n' && c != '\r') letters += c;
-  if (letters.size() != kSize * kSize) return 0;
-
-  // Colour bits (top-down, 32 bits a pixel) and the mask (1 where transparent), one bit a pixel.
-  std::vector<DWORD> colour(kSize * kSize, 0);
-  std::vector<BYTE> mask(kSize * kSize / 8, 0);
-  for (int i = 0; i < kSize * kSize; ++i) {
-    if (letters[i] == '.') {
-      mask[i / 8] |= static_cast<BYTE>(0x80 >> (i % 8));
-      continue;
-    }
-    bool known;
-    const COLORREF c = PictureColor(letters[i], known);
-    if (!known) return 0;
-    colour[i] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-  }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = kSize;
-  info.bmiHeader.biHeight = -kSize;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  Bitmap colourBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  Bitmap maskBitmap(CreateBitmap(kSize, kSize, 1, 1, mask.data()));
-  if (!colourBitmap || !maskBitmap || !bits) return 0;
-  std::copy(colour.begin(), colour.end(), static_cast<DWORD*>(bits));
-  ICONINFO icon{};
-  icon.fIcon = TRUE;
-  icon.hbmMask = maskBitmap.Get();
-  icon.hbmColor = colourBitmap.Get();
-  return reinterpret_cast<std::uintptr_t>(CreateIconIndirect(&icon));  // copies both bitmaps
+  return reinterpret_cast<std::uintptr_t>(IconFromPicture(picture));
 }
 
 void Win32Backend::DestroyIcon(std::uintptr_t icon) {
@@ -173,15 +122,7 @@ int Win32Backend::MessageBox(const std::string& text, const std::string& caption
   return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
 }
 
-HCURSOR Win32Backend::CursorHandle(TCursor cursor) const {
-  switch (cursor) {
-    case TCursor::crHourGlass: return LoadCursorA(nullptr, IDC_WAIT);
-    case TCursor::crNoDrop: return LoadCursorA(nullptr, IDC_NO);
-    case TCursor::crHSplit: return LoadCursorA(nullptr, IDC_SIZEWE);
-    case TCursor::crVSplit: return LoadCursorA(nullptr, IDC_SIZENS);
-    default: return LoadCursorA(nullptr, IDC_ARROW);
-  }
-}
+HCURSOR Win32Backend::CursorHandle(TCursor cursor) { return cursors_.Handle(cursor); }
 
 void Win32Backend::SetCursor(TCursor cursor) {
   cursor_ = cursor;

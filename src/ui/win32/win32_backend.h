@@ -7,6 +7,7 @@
 #include "ui/win32/windows_api.h"
 
 #include "os/win32/win32_message_loop.h"
+#include "ui/win32/win32_cursors.h"
 
 namespace ui {
 
@@ -48,7 +49,7 @@ class Win32Backend final : public Backend {
 
   os::Win32MessageLoop& Loop() const { return loop_; }
   TCursor ScreenCursor() const { return cursor_; }
-  HCURSOR CursorHandle(TCursor cursor) const;
+  HCURSOR CursorHandle(TCursor cursor);
   bool ApplicationWindowShown() const { return applicationShown_; }
   // The window a popup menu or message box belongs to: the active window, else the main form when it
   // shows, else a hidden window of the backend's (a tray icon's menu while the form is hidden).
@@ -62,6 +63,7 @@ class Win32Backend final : public Backend {
   std::string title_;
   bool applicationShown_ = true;
   TCursor cursor_ = TCursor::crDefault;
+  win32::Cursors cursors_;
   std::unique_ptr<MessageWindowPeer> hiddenOwner_;
   // Above the dialog answers' IDs (IDOK...), which dialog boxes send as commands.
   static constexpr UINT kFirstControlId = 0x1000;

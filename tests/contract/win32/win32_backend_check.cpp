@@ -596,6 +596,39 @@ TEST_F(Win32BackendCheck, BusyCursorHoldsOverEveryWindow) {
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
 }
 
+TEST_F(Win32BackendCheck, DragPointersAreDrawnWithTheirHotSpotAtTheArrowsTip) {
+  const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+  const HCURSOR drag = backend.CursorHandle(ui::TCursor::crDrag);
+  const HCURSOR multiDrag = backend.CursorHandle(ui::TCursor::crMultiDrag);
+  EXPECT_EQ(backend.CursorHandle(ui::TCursor::crNoDrop), LoadCursorA(nullptr, IDC_NO));
+  EXPECT_EQ(backend.CursorHandle(ui::TCursor::crDefault), arrow);
+  for (HCURSOR cursor : {drag, multiDrag}) {
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_NE(cursor, arrow);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(cursor, &info));
+    EXPECT_FALSE(info.fIcon);
+    EXPECT_EQ(info.xHotspot, 0u);
+    EXPECT_EQ(info.yHotspot, 0u);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+  }
+  EXPECT_NE(drag, multiDrag);
+  EXPECT_EQ(backend.CursorHandle(ui::TCursor::crDrag), drag) << "made once";
+
+  // The screen's pointer shows over every control, its own pointer notwithstanding.
+  auto pointerOverList = [&] {
+    HWND list = H(form.songs);
+    SendMessageA(list, WM_SETCURSOR, reinterpret_cast<WPARAM>(list), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  form.songs.SetCursor(ui::TCursor::crHSplit);
+  backend.SetCursor(ui::TCursor::crMultiDrag);
+  EXPECT_EQ(pointerOverList(), multiDrag);
+  backend.SetCursor(ui::TCursor::crDefault);
+  EXPECT_EQ(pointerOverList(), LoadCursorA(nullptr, IDC_SIZEWE));
+}
+
 TEST_F(Win32BackendCheck, IconsDrawnFromPictures) {
   std::string picture;
   for (int row = 0; row < 32; ++row) picture += std::string(16, 'r') + std::string(16, '.') + "\n";
