@@ -3,7 +3,6 @@
 // The library's Win32 header comes first: its names must be declared before the platform's macros.
 #include "ui/win32/win32_backend.h"
 
-#include <exception>
 #include <memory>
 
 #include "base/command_line.h"
@@ -29,14 +28,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
                         [&loop] { return std::make_unique<os::Win32MediaDevice>(loop); }};
   ui::Win32Backend backend(loop);
   ui::TApplication application(backend, services);
-  try {
+  // An error that escapes the start or the run ends in the standard error box like any other; then the
+  // program ends.
+  application.Dispatch([&] {
     player::NameApplication(application);
     base::SeededRandom random;
     player::TFormPlayer form(base::SplitCommandLine(arguments ? arguments : ""), random);
     player::CreateMainWindow(application, form);
     application.Run();
-  } catch (const std::exception& error) {
-    application.ShowException(error);
-  }
+  });
   return 0;
 }
