@@ -1,9 +1,9 @@
 // The player's program entry: the Win32 services, the component library on Win32, the main window
 // and the message loop.
-// The library's Win32 header comes first: its names must be declared before the platform's macros.
+// The library's Win32 header comes first: the platform's MessageBox and TextOut macros would rename the
+// library's members of those names.
 #include "ui/win32/win32_backend.h"
 
-#include <exception>
 #include <memory>
 
 #include "base/command_line.h"
@@ -30,17 +30,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   os::Win32Collation collation;
   os::Win32Shell shell;
   os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation,
-                        [] { return std::make_unique<os::Win32MediaDevice>(); }};
+                        [&loop] { return std::make_unique<os::Win32MediaDevice>(loop); }};
   ui::Win32Backend backend(loop);
   ui::TApplication application(backend, services);
-  try {
+  // An error that escapes the start or the run ends in the standard error box like any other; then the
+  // program ends.
+  application.Dispatch([&] {
     player::NameApplication(application);
     base::SeededRandom random;
     player::TFormPlayer form(base::SplitCommandLine(arguments ? arguments : ""), random);
     player::CreateMainWindow(application, form);
     application.Run();
-  } catch (const std::exception& error) {
-    application.ShowException(error);
-  }
+  });
   return 0;
 }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <functional>
+#include <utility>
 
 namespace os {
 
@@ -33,6 +35,31 @@ class MessageLoop {
 
   // Milliseconds on the loop's clock.
   virtual std::uint64_t NowMs() const = 0;
+
+  // Where an error goes that escapes a callback of the system: a posted task, a timer tick, a window
+  // message, a device's notification. The application installs its standard error box here. Without a
+  // handler, or when the handler itself fails, the loop's own last resort takes the error (see each
+  // loop). Set and used on the GUI thread.
+  using ErrorHandler = std::function<void(std::exception_ptr)>;
+  void SetErrorHandler(ErrorHandler handler) { errorHandler_ = std::move(handler); }
+
+  // Runs a callback of the system; an error that escapes it goes to the error handler, never further.
+  template <typename Callback>
+  void Guard(Callback&& callback) {
+    try {
+      callback();
+    } catch (...) {
+      Report(std::current_exception());
+    }
+  }
+
+ protected:
+  // An error no handler took.
+  virtual void Unhandled(std::exception_ptr error) = 0;
+
+ private:
+  void Report(std::exception_ptr error);
+  ErrorHandler errorHandler_;
 };
 
 }  // namespace os

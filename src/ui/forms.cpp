@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <exception>
 
 #include "ui/menus.h"
 
@@ -69,9 +70,15 @@ TApplication::TApplication(Backend& backend, os::Services& services)
     : backend_(backend), services_(services), screen_(backend), drag_(backend) {
   assert(!theApplication && "one application object at a time");
   theApplication = this;
+  // Whatever escapes a callback of the system (tasks, ticks, window messages) ends in the error box.
+  services_.loop.SetErrorHandler(
+      [this](std::exception_ptr error) { Dispatch([&] { std::rethrow_exception(error); }); });
 }
 
-TApplication::~TApplication() { theApplication = nullptr; }
+TApplication::~TApplication() {
+  services_.loop.SetErrorHandler({});
+  theApplication = nullptr;
+}
 
 void TApplication::SetTitle(const std::string& title) {
   title_ = title;

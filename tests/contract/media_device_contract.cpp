@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <exception>
 #include <functional>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "media_device_subject.h"
@@ -139,6 +142,27 @@ TEST_F(MediaDeviceContract, WavePlaysToItsEndAndStaysThere) {
   } else {
     EXPECT_EQ(results, std::vector{NotifyResult::Successful});
   }
+}
+
+TEST_F(MediaDeviceContract, AnErrorFromTheNotifyHandlerGoesToTheLoopsErrorHandler) {
+  std::vector<std::string> errors;
+  subject->Loop().SetErrorHandler([&](std::exception_ptr error) {
+    try {
+      std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+      errors.push_back(e.what());
+    }
+  });
+  device->SetNotifyHandler([&](NotifyResult r) {
+    results.push_back(r);
+    throw std::runtime_error("handler failed");
+  });
+  OpenMs(wav);
+  ASSERT_EQ(device->Play({}), 0u);
+  ASSERT_EQ(device->Stop(), 0u);
+  ASSERT_TRUE(PassUntilResults(1));
+  EXPECT_EQ(errors, std::vector<std::string>{"handler failed"});
+  subject->Loop().SetErrorHandler({});
 }
 
 TEST_F(MediaDeviceContract, APlayCutOffIsAbortedOrSupersededAsEachDeviceDoes) {

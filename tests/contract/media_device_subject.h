@@ -7,6 +7,7 @@
 #include <string>
 
 #include "os/media_device.h"
+#include "os/message_loop.h"
 
 namespace contract {
 
@@ -15,6 +16,8 @@ class MediaDeviceSubject {
   virtual ~MediaDeviceSubject() = default;
 
   virtual std::unique_ptr<os::MediaDevice> NewDevice() = 0;
+  // The loop whose Guard the devices' notifications run in.
+  virtual os::MessageLoop& Loop() = 0;
   // Writes a wave file (a tone) or a MIDI file of about the given length; returns its full path.
   virtual std::string WriteWav(const std::string& name, unsigned lengthMs) = 0;
   virtual std::string WriteMidi(const std::string& name, unsigned lengthMs) = 0;

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -192,6 +194,31 @@ TEST_F(MessageLoopContract, RunServesTimersUntilATickQuits) {
   loop.Run();
   loop.StopTimer(id);
   EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(MessageLoopContract, ErrorsFromTasksAndTicksGoToTheErrorHandlerAndTheLoopGoesOn) {
+  std::vector<std::string> errors;
+  loop.SetErrorHandler([&](std::exception_ptr error) {
+    try {
+      std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+      errors.push_back(e.what());
+    }
+  });
+  bool laterTaskRan = false;
+  loop.Post([] { throw std::runtime_error("task failed"); });
+  loop.Post([&] { laterTaskRan = true; });
+  subject->Pass(0);
+  EXPECT_EQ(errors, std::vector<std::string>{"task failed"});
+  EXPECT_TRUE(laterTaskRan);
+
+  int ticks = 0;
+  const unsigned id = loop.StartTimer(20, [&] {
+    if (++ticks == 1) throw std::runtime_error("tick failed");
+  });
+  ASSERT_TRUE(PassUntil([&] { return ticks >= 2; })) << "the timer ticks on after its failed tick";
+  loop.StopTimer(id);
+  EXPECT_EQ(errors, (std::vector<std::string>{"task failed", "tick failed"}));
 }
 
 TEST_F(MessageLoopContract, ClockMovesWithPassingTime) {

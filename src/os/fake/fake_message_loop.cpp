@@ -26,9 +26,11 @@ bool FakeMessageLoop::RunOnePosted() {
     task = std::move(posted_.front());
     posted_.pop_front();
   }
-  task();
+  Guard(task);
   return true;
 }
+
+void FakeMessageLoop::Unhandled(std::exception_ptr error) { std::rethrow_exception(error); }
 
 void FakeMessageLoop::ProcessPending() {
   bool any = true;
@@ -56,8 +58,8 @@ unsigned FakeMessageLoop::NextDue(std::uint64_t limit) const {
 void FakeMessageLoop::Tick(unsigned id) {
   Timer& timer = timers_.at(id);
   timer.due += timer.interval;
-  Task tick = timer.tick;  // the tick may stop or restart its own timer
-  tick();
+  const Task tick = timer.tick;  // the tick may stop or restart its own timer
+  Guard(tick);
 }
 
 void FakeMessageLoop::Advance(std::uint64_t ms) {

@@ -33,6 +33,11 @@ class FakeMessageLoop final : public MessageLoop {
   bool TimerRunning(unsigned id) const { return timers_.count(id) != 0; }
   std::size_t TimerCount() const { return timers_.size(); }
 
+ protected:
+  // Without a handler an error leaves the loop to its caller (ProcessPending, Advance, Run), as a test
+  // expects to see it.
+  void Unhandled(std::exception_ptr error) override;
+
  private:
   struct Timer {
     unsigned interval;

@@ -2,58 +2,27 @@
 
 #include <mmsystem.h>
 
-#include <stdexcept>
-
 namespace os {
 namespace {
-
-constexpr char kWindowClass[] = "TunoraMediaDeviceWindow";
-
-void RegisterWindowClass(WNDPROC procedure) {
-  static const ATOM atom = [procedure] {
-    WNDCLASSEXA cls{};
-    cls.cbSize = sizeof cls;
-    cls.lpfnWndProc = procedure;
-    cls.hInstance = GetModuleHandleA(nullptr);
-    cls.lpszClassName = kWindowClass;
-    return RegisterClassExA(&cls);
-  }();
-  if (!atom) throw std::runtime_error("cannot register the media device's window class");
-}
-
+constexpr WindowClass kDeviceWindowClass{"TunoraMediaDeviceWindow"};
 }  // namespace
 
-Win32MediaDevice::Win32MediaDevice() {
-  RegisterWindowClass(&WindowProc);
+Win32MediaDevice::Win32MediaDevice(MessageLoop& loop) : loop_(loop) {
   // A message-only window: MCI posts its notifications here.
-  window_ = CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            GetModuleHandleA(nullptr), this);
-  if (!window_) throw std::runtime_error("cannot create the media device's window");
+  WindowSpec spec;
+  spec.parent = HWND_MESSAGE;
+  CreateBoundWindow(kDeviceWindowClass, spec);
 }
 
 Win32MediaDevice::~Win32MediaDevice() {
   Close();
-  DestroyWindow(window_);
+  DestroyBoundWindow();
 }
 
-LRESULT CALLBACK Win32MediaDevice::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<Win32MediaDevice*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == MM_MCINOTIFY && self) {
-    // The handler routes its own errors to the application; nothing may unwind through Windows.
-    try {
-      self->Notified(wParam);
-    } catch (const std::exception& error) {
-      OutputDebugStringA(error.what());
-    } catch (...) {
-      OutputDebugStringA("unknown exception in a media notification");
-    }
-    return 0;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+LRESULT Win32MediaDevice::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != MM_MCINOTIFY) return DefaultMessage(message, wParam, lParam);
+  loop_.Guard([&] { Notified(wParam); });
+  return 0;
 }
 
 void Win32MediaDevice::Notified(WPARAM flags) {
@@ -87,7 +56,7 @@ void Win32MediaDevice::Close() {
 
 unsigned Win32MediaDevice::Play(const PlayRequest& request) {
   MCI_PLAY_PARMS parms{};
-  parms.dwCallback = reinterpret_cast<DWORD_PTR>(window_);
+  parms.dwCallback = reinterpret_cast<DWORD_PTR>(Window());
   DWORD flags = 0;
   if (request.notify) flags |= MCI_NOTIFY;
   if (request.wait) flags |= MCI_WAIT;

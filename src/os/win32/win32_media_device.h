@@ -5,16 +5,17 @@
 #include <windows.h>
 
 #include "os/media_device.h"
+#include "os/message_loop.h"
+#include "os/win32/window_binding.h"
 
 namespace os {
 
-class Win32MediaDevice final : public MediaDevice {
+class Win32MediaDevice final : public MediaDevice, public BoundWindow {
  public:
-  // Creates the notification window: call on the GUI thread.
-  Win32MediaDevice();
+  // Creates the notification window: call on the GUI thread. The notification handler runs in the
+  // loop's Guard.
+  explicit Win32MediaDevice(MessageLoop& loop);
   ~Win32MediaDevice() override;
-  Win32MediaDevice(const Win32MediaDevice&) = delete;
-  Win32MediaDevice& operator=(const Win32MediaDevice&) = delete;
 
   unsigned Open(const std::string& element) override;
   void Close() override;
@@ -34,11 +35,11 @@ class Win32MediaDevice final : public MediaDevice {
   void SetNotifyHandler(std::function<void(NotifyResult)> handler) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Notified(WPARAM flags);
   std::uint32_t Status(DWORD item);
 
-  HWND window_ = nullptr;
+  MessageLoop& loop_;
   MCIDEVICEID deviceId_ = 0;
   std::function<void(NotifyResult)> handler_;
 };

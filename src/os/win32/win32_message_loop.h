@@ -12,6 +12,7 @@
 #include <mutex>
 
 #include "os/message_loop.h"
+#include "os/win32/window_binding.h"
 
 namespace os {
 
@@ -19,13 +20,11 @@ namespace os {
 constexpr UINT kMsgPostedTask = WM_APP + 0x100;        // lParam: a Task* the loop owns
 constexpr UINT kMsgWake = WM_APP + 0x102;              // wakes Run after Quit
 
-class Win32MessageLoop final : public MessageLoop {
+class Win32MessageLoop final : public MessageLoop, public BoundWindow {
  public:
   // Makes the loop's window; the calling thread is the GUI thread from then on.
   Win32MessageLoop();
   ~Win32MessageLoop() override;
-  Win32MessageLoop(const Win32MessageLoop&) = delete;
-  Win32MessageLoop& operator=(const Win32MessageLoop&) = delete;
 
   void Post(Task task) override;
   unsigned StartTimer(unsigned intervalMs, Task tick) override;
@@ -36,29 +35,23 @@ class Win32MessageLoop final : public MessageLoop {
   void ProcessPending() override;
   std::uint64_t NowMs() const override;
 
-  // Gets every error that escapes a task; without one, the error is shown in a plain message box.
-  using ErrorHandler = std::function<void(std::exception_ptr)>;
-  void SetErrorHandler(ErrorHandler handler) { errorHandler_ = std::move(handler); }
   // Sees each message taken from the queue before it is translated and dispatched; returning true
-  // consumes it (menu short-cuts).
+  // consumes it (menu short-cuts). Its errors go to the error handler.
   using MessageFilter = std::function<bool(MSG&)>;
   void SetMessageFilter(MessageFilter filter) { filter_ = std::move(filter); }
 
-  HWND Window() const { return window_; }
+ protected:
+  // Without a handler an error is shown in a plain message box: nothing may unwind through Windows.
+  void Unhandled(std::exception_ptr error) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void RunGuarded(const Task& task);
-  void Report(std::exception_ptr error);
+  LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // Translates and dispatches one message taken from the queue.
   void Deliver(MSG& msg);
 
-  HWND window_ = nullptr;
   bool quitRequested_ = false;
   UINT nextTimerId_ = 1;
   std::map<UINT, Task> timers_;
-  ErrorHandler errorHandler_;
   MessageFilter filter_;
 
   // GetTickCount wraps after 49.7 days; the loop's clock keeps counting.

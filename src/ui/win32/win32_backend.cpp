@@ -1,85 +1,23 @@
 #include "ui/win32/win32_backend.h"
 
-#include "ui/message_window.h"
-
-#include <algorithm>
-#include <stdexcept>
-#include <vector>
-
 #include "ui/forms.h"
 #include "ui/menus.h"
 #include "ui/win32/win32_canvas.h"
+#include "ui/win32/win32_constants.h"
+#include "ui/win32/win32_form.h"
 #include "ui/win32/win32_menus.h"
+#include "ui/win32/win32_message_window.h"
 #include "ui/win32/win32_peers.h"
+#include "ui/win32/win32_pictures.h"
 
 namespace ui {
 
 namespace win32 {
 namespace {
 
-// A hidden top-level window that hands every message it gets to its handler: broadcasts such as the
-// shell's "TaskbarCreated" reach it, which they would not on a message-only window.
-class MessageWindow final : public MessageWindowPeer {
- public:
-  explicit MessageWindow(MessageHandler handler) : handler_(std::move(handler)) {
-    CreateWindowExA(WS_EX_TOOLWINDOW, classes::kMessageWindow, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                    GetModuleHandleA(nullptr), this);
-    if (!hwnd_) throw std::runtime_error("Cannot create a message window");
-    ready_ = true;
-  }
-  ~MessageWindow() override {
-    ready_ = false;
-    if (hwnd_) DestroyWindow(hwnd_);
-  }
-  std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
-
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      auto* self = static_cast<MessageWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-      self->hwnd_ = hwnd;
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MessageWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self && message == WM_NCDESTROY) {
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-      self->hwnd_ = nullptr;
-    } else if (self && self->ready_) {
-      // The shell's restart broadcast has a number known only at run time; components see it as the
-      // library's own message.
-      static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-      if (message == taskbarCreated) message = kShellRestartedMessage;
-      Guarded([&] {
-        self->handler_(message, static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
-      });
-    }
-    // Nobody closes this window but its owner.
-    if (message == WM_CLOSE) return 0;
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-  }
-
- private:
-  MessageHandler handler_;
-  HWND hwnd_ = nullptr;
-  bool ready_ = false;  // no messages to the handler while the window is made or destroyed
-};
-
 FormPeer* MainFormPeer() {
   if (!HasApplication() || !Application().MainForm()) return nullptr;
   return dynamic_cast<FormPeer*>(Application().MainForm()->GetPeer());
-}
-
-COLORREF PictureColor(char letter, bool& known) {
-  known = true;
-  switch (letter) {
-    case 'k': return RGB(0, 0, 0);
-    case 'w': return RGB(255, 255, 255);
-    case 'g': return RGB(128, 128, 128);
-    case 'r': return RGB(255, 0, 0);
-    case 'l': return RGB(0, 255, 0);
-    case 'y': return RGB(255, 255, 0);
-    case 'b': return RGB(0, 0, 255);
-    default: known = false; return 0;
-  }
 }
 
 }  // namespace
@@ -90,25 +28,12 @@ using namespace win32;
 Win32Backend::Win32Backend(os::Win32MessageLoop& loop) : loop_(loop) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  RegisterWindowClasses(&WindowPeer::WindowProc, &MessageWindow::WindowProc);
-  hiddenOwner_ = std::make_unique<MessageWindow>([](unsigned, std::uint32_t, std::uint32_t) {});
-  loop_.SetErrorHandler([](std::exception_ptr error) {
-    try {
-      std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-      if (!HasApplication()) throw;
-      Application().ShowException(e);
-    } catch (...) {
-      if (!HasApplication()) throw;
-      Application().ShowException(std::runtime_error("Unknown error"));
-    }
-  });
+  hiddenOwner_ = MakeMessageWindow(loop_, [](unsigned, std::uint32_t, std::uint32_t) {});
   loop_.SetMessageFilter([this](MSG& msg) { return HandleShortCut(msg); });
 }
 
 Win32Backend::~Win32Backend() {
   loop_.SetMessageFilter({});
-  loop_.SetErrorHandler({});
 }
 
 std::unique_ptr<Peer> Win32Backend::CreatePeer(TForm& form) { return std::make_unique<FormPeer>(*this, form); }
@@ -127,7 +52,7 @@ std::unique_ptr<MenuPeer> Win32Backend::CreateMenuPeer(TMenu& menu) {
 }
 
 std::unique_ptr<MessageWindowPeer> Win32Backend::CreateMessageWindow(MessageHandler handler) {
-  return std::make_unique<MessageWindow>(std::move(handler));
+  return MakeMessageWindow(loop_, std::move(handler));
 }
 
 std::unique_ptr<TCanvas> Win32Backend::CreateCanvas(TControl& control) {
@@ -151,8 +76,17 @@ bool Win32Backend::HandleShortCut(const MSG& msg) {
     if (auto* popup = dynamic_cast<TPopupMenu*>(component)) item = popup->FindShortCut(shortCut);
   }
   if (!item) return false;
-  Guarded([&] { item->Click(); });
+  item->Click();  // in the loop's Guard, as every message filter
   return true;
+}
+
+UINT Win32Backend::NextControlId(HWND parent) {
+  UINT id;
+  do {
+    id = nextControlId_;
+    nextControlId_ = nextControlId_ == 0xFFFF ? kFirstControlId : nextControlId_ + 1;
+  } while (GetDlgItem(parent, static_cast<int>(id)));
+  return id;
 }
 
 std::uintptr_t Win32Backend::LoadIconFile(const std::string& fileName) {
@@ -167,42 +101,7 @@ std::uintptr_t Win32Backend::LoadIconResource(const std::string& name) {
 }
 
 std::uintptr_t Win32Backend::CreateIconFromPicture(const std::string& picture) {
-  constexpr int kSize = 32;
-  std::string letters;
-  for (char c : picture)
-    if (c != '\n' && c != '\r') letters += c;
-  if (letters.size() != kSize * kSize) return 0;
-
-  // Colour bits (top-down, 32 bits a pixel) and the mask (1 where transparent), one bit a pixel.
-  std::vector<DWORD> colour(kSize * kSize, 0);
-  std::vector<BYTE> mask(kSize * kSize / 8, 0);
-  for (int i = 0; i < kSize * kSize; ++i) {
-    if (letters[i] == '.') {
-      mask[i / 8] |= static_cast<BYTE>(0x80 >> (i % 8));
-      continue;
-    }
-    bool known;
-    const COLORREF c = PictureColor(letters[i], known);
-    if (!known) return 0;
-    colour[i] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-  }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = kSize;
-  info.bmiHeader.biHeight = -kSize;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  Bitmap colourBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  Bitmap maskBitmap(CreateBitmap(kSize, kSize, 1, 1, mask.data()));
-  if (!colourBitmap || !maskBitmap || !bits) return 0;
-  std::copy(colour.begin(), colour.end(), static_cast<DWORD*>(bits));
-  ICONINFO icon{};
-  icon.fIcon = TRUE;
-  icon.hbmMask = maskBitmap.Get();
-  icon.hbmColor = colourBitmap.Get();
-  return reinterpret_cast<std::uintptr_t>(CreateIconIndirect(&icon));  // copies both bitmaps
+  return reinterpret_cast<std::uintptr_t>(IconFromPicture(picture));
 }
 
 void Win32Backend::DestroyIcon(std::uintptr_t icon) {
@@ -223,15 +122,7 @@ int Win32Backend::MessageBox(const std::string& text, const std::string& caption
   return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
 }
 
-HCURSOR Win32Backend::CursorHandle(TCursor cursor) const {
-  switch (cursor) {
-    case TCursor::crHourGlass: return LoadCursorA(nullptr, IDC_WAIT);
-    case TCursor::crNoDrop: return LoadCursorA(nullptr, IDC_NO);
-    case TCursor::crHSplit: return LoadCursorA(nullptr, IDC_SIZEWE);
-    case TCursor::crVSplit: return LoadCursorA(nullptr, IDC_SIZENS);
-    default: return LoadCursorA(nullptr, IDC_ARROW);
-  }
-}
+HCURSOR Win32Backend::CursorHandle(TCursor cursor) { return cursors_.Handle(cursor); }
 
 void Win32Backend::SetCursor(TCursor cursor) {
   cursor_ = cursor;

@@ -7,12 +7,13 @@
 #include "ui/win32/windows_api.h"
 
 #include "os/win32/win32_message_loop.h"
+#include "ui/win32/win32_cursors.h"
 
 namespace ui {
 
 class Win32Backend final : public Backend {
  public:
-  // Registers the window classes and takes the loop's errors and short-cut keys; one per program.
+  // Takes the loop's short-cut keys; one per program.
   explicit Win32Backend(os::Win32MessageLoop& loop);
   ~Win32Backend() override;
   Win32Backend(const Win32Backend&) = delete;
@@ -50,11 +51,13 @@ class Win32Backend final : public Backend {
 
   os::Win32MessageLoop& Loop() const { return loop_; }
   TCursor ScreenCursor() const { return cursor_; }
-  HCURSOR CursorHandle(TCursor cursor) const;
+  HCURSOR CursorHandle(TCursor cursor);
   bool ApplicationWindowShown() const { return applicationShown_; }
   // The window a popup menu or message box belongs to: the active window, else the main form when it
   // shows, else a hidden window of the backend's (a tray icon's menu while the form is hidden).
   HWND OwnerWindow() const;
+  // A control ID that no other child of the parent has, for messages that name a control by its ID.
+  UINT NextControlId(HWND parent);
 
  private:
   bool HandleShortCut(const MSG& msg);
@@ -62,7 +65,11 @@ class Win32Backend final : public Backend {
   std::string title_;
   bool applicationShown_ = true;
   TCursor cursor_ = TCursor::crDefault;
+  win32::Cursors cursors_;
   std::unique_ptr<MessageWindowPeer> hiddenOwner_;
+  // Above the dialog answers' IDs (IDOK...), which dialog boxes send as commands.
+  static constexpr UINT kFirstControlId = 0x1000;
+  UINT nextControlId_ = kFirstControlId;
 };
 
 }  // namespace ui

@@ -54,16 +54,20 @@ void Win32Canvas::InvertRect(const TRect& rect) {
 }
 
 TSize Win32Canvas::TextExtent(const std::string& text) {
+  // The font the control's window draws its text with (a label's static control), else the controls' font.
+  HWND window = reinterpret_cast<HWND>(control_.Handle());
+  HFONT font = window ? reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)) : nullptr;
+  if (!font) font = GuiFont();
   SIZE size{};
   auto measure = [&](HDC dc) {
-    Selected font(dc, GuiFont());
+    Selected selected(dc, font);
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
   };
   if (bound_) {
     measure(bound_);
   } else {
     // Without a window the screen's DC measures the same font.
-    WindowDC dc(reinterpret_cast<HWND>(control_.Handle()));
+    WindowDC dc(window);
     measure(dc.Get());
   }
   return TSize{size.cx, size.cy};

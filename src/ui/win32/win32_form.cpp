@@ -1,7 +1,8 @@
+#include "ui/win32/win32_form.h"
+
 #include "ui/menus.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/win32_menus.h"
-#include "ui/win32/win32_peers.h"
 
 namespace ui::win32 {
 
@@ -18,6 +19,7 @@ FormPeer::FormPeer(Win32Backend& backend, TForm& form) : WindowPeer(backend, for
   const bool placed = form.Left() != 0 || form.Top() != 0;
   Create(Style(), 0, owner, placed ? form.Left() : CW_USEDEFAULT, placed ? form.Top() : CW_USEDEFAULT, frame.cx,
          frame.cy);
+  hints_ = std::make_unique<HintWindow>(Window());
   if (Win32MenuPeer* menu = MenuPeer()) AttachMenu(menu->Bar());
   ApplyBounds();
   if (form.TopMost()) Changed(Change::TopMost, -1);
@@ -25,7 +27,7 @@ FormPeer::FormPeer(Win32Backend& backend, TForm& form) : WindowPeer(backend, for
 
 FormPeer::~FormPeer() {
   // The bar is the menu peer's; a window destroys the menu it holds.
-  if (hwnd_) SetMenu(hwnd_, nullptr);
+  if (Window()) SetMenu(Window(), nullptr);
 }
 
 DWORD FormPeer::Style() const {
@@ -38,42 +40,42 @@ Win32MenuPeer* FormPeer::MenuPeer() const {
 
 SIZE FormPeer::FrameSize() const {
   RECT r{0, 0, form_.ClientWidth(), form_.ClientHeight()};
-  AdjustWindowRectEx(&r, Style(), hwnd_ && GetMenu(hwnd_) != nullptr, 0);
+  AdjustWindowRectEx(&r, Style(), Window() && GetMenu(Window()) != nullptr, 0);
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
 void FormPeer::AttachMenu(HMENU bar) {
-  if (!hwnd_) return;
-  SetMenu(hwnd_, bar);
-  DrawMenuBar(hwnd_);
+  if (!Window()) return;
+  SetMenu(Window(), bar);
+  DrawMenuBar(Window());
   ApplyBounds();
 }
 
 void FormPeer::ApplyBounds() {
   if (readingBounds_) return;
   const SIZE frame = FrameSize();
-  if (IsIconic(hwnd_)) {
+  if (IsIconic(Window())) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
-    GetWindowPlacement(hwnd_, &placement);
+    GetWindowPlacement(Window(), &placement);
     placement.rcNormalPosition = RECT{form_.Left(), form_.Top(), form_.Left() + frame.cx, form_.Top() + frame.cy};
-    SetWindowPlacement(hwnd_, &placement);
+    SetWindowPlacement(Window(), &placement);
     return;
   }
-  SetWindowPos(hwnd_, nullptr, form_.Left(), form_.Top(), frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Window(), nullptr, form_.Left(), form_.Top(), frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   // A menu bar that wraps onto a second line takes more than the frame computation allows for.
   RECT client;
-  GetClientRect(hwnd_, &client);
+  GetClientRect(Window(), &client);
   const int dx = form_.ClientWidth() - client.right, dy = form_.ClientHeight() - client.bottom;
   if (dx || dy)
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx + dx, frame.cy + dy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    SetWindowPos(Window(), nullptr, 0, 0, frame.cx + dx, frame.cy + dy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
   ReadBounds();
 }
 
 void FormPeer::ReadBounds() {
-  if (!hwnd_ || IsIconic(hwnd_) || readingBounds_) return;
+  if (!Window() || IsIconic(Window()) || readingBounds_) return;
   RECT r;
-  GetWindowRect(hwnd_, &r);
+  GetWindowRect(Window(), &r);
   readingBounds_ = true;
   form_.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
   readingBounds_ = false;
@@ -95,17 +97,17 @@ void FormPeer::ApplyVisible() {
 void FormPeer::ShowAsTold() {
   const bool show = form_.Visible() && (!IsMainForm(form_) || backend_.ApplicationWindowShown());
   if (!show) {
-    ShowWindow(hwnd_, SW_HIDE);
+    ShowWindow(Window(), SW_HIDE);
   } else {
-    ShowWindow(hwnd_, shown_ ? SW_SHOW : SW_SHOWNORMAL);
+    ShowWindow(Window(), shown_ ? SW_SHOW : SW_SHOWNORMAL);
     shown_ = true;
   }
 }
 
 void FormPeer::Changed(Change what, int index) {
-  if (!hwnd_) return;
+  if (!Window()) return;
   if (what == Change::TopMost) {
-    SetWindowPos(hwnd_, form_.TopMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    SetWindowPos(Window(), form_.TopMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return;
   }
@@ -128,6 +130,9 @@ LRESULT FormPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         if (Win32MenuPeer* menu = MenuPeer(); menu && menu->Command(LOWORD(wParam))) return 0;
       }
       break;
+    case WM_NOTIFY:
+      if (LRESULT result = 0; hints_ && hints_->Notified(*reinterpret_cast<NMHDR*>(lParam), result)) return result;
+      break;
     case WM_ENTERMENULOOP:
     case WM_EXITMENULOOP:
       if (!wParam) {
@@ -138,7 +143,7 @@ LRESULT FormPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
       FillBackground(reinterpret_cast<HDC>(wParam));
       return 1;
     case WM_PAINT: {
-      PaintDC dc(hwnd_);
+      PaintDC dc(Window());
       PaintGraphicChildren(dc.Get());
       return 0;
     }

@@ -2,8 +2,7 @@
 
 #include "ui/forms.h"
 #include "ui/win32/win32_backend.h"
-#include "ui/win32/win32_peers.h"
-#include "ui/win32/win32_window.h"
+#include "ui/win32/win32_form.h"
 
 namespace ui::win32 {
 

@@ -1,44 +1,15 @@
-// The native peers of the library's controls.
+// The native peers of the library's controls, one family a file: panels, labels and bevels
+// (win32_panels.cpp), buttons (win32_buttons.cpp), lists (win32_lists.cpp), the track bar
+// (win32_track_bar.cpp), controls that paint themselves (win32_custom_control.cpp); forms and menus
+// have headers of their own.
 #pragma once
 
 #include <memory>
 
-#include "ui/forms.h"
 #include "ui/stdctrls.h"
 #include "ui/win32/win32_window.h"
 
 namespace ui::win32 {
-
-// A top-level window: fixed single border, minimize and maximize boxes, its client size the form's.
-class FormPeer final : public WindowPeer {
- public:
-  FormPeer(Win32Backend& backend, TForm& form);
-  ~FormPeer() override;
-  void Changed(Change what, int index) override;
-  // Puts a menu bar on the window (nullptr: none) and keeps the client size.
-  void AttachMenu(HMENU bar);
-  TForm& Form() const { return form_; }
-
- protected:
-  LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void ApplyBounds() override;
-  void ApplyVisible() override;
-
- private:
-  DWORD Style() const;
-  // The frame around the form's client size, menu bar included.
-  SIZE FrameSize() const;
-  // Gives the form the window's real position and frame size.
-  void ReadBounds();
-  class Win32MenuPeer* MenuPeer() const;
-  // Shows or hides the window as the form and the application window say, now.
-  void ShowAsTold();
-  TForm& form_;
-  bool readingBounds_ = false;
-  bool shown_ = false;
-  bool visibilityPending_ = false;
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-};
 
 std::unique_ptr<Peer> MakePanelPeer(Win32Backend& backend, TPanel& panel);
 std::unique_ptr<Peer> MakeLabelPeer(Win32Backend& backend, TLabel& label);

@@ -1,6 +1,5 @@
 #include "ui/win32/win32_window.h"
 
-#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -8,41 +7,11 @@
 #include "ui/menus.h"
 #include "ui/stdctrls.h"
 #include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_form.h"
 
 namespace ui::win32 {
 
 namespace {
-
-HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
-
-// The system class a superclass of the library is made from; nullptr for the library's own classes.
-const char* SystemClassOf(const char* className) {
-  if (!std::strcmp(className, classes::kLabel)) return "STATIC";
-  if (!std::strcmp(className, classes::kListBox)) return "LISTBOX";
-  if (!std::strcmp(className, classes::kTrackBar)) return TRACKBAR_CLASSA;
-  return nullptr;
-}
-
-void Register(const char* name, WNDPROC proc, UINT style, HCURSOR cursor, HICON icon = nullptr) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  if (GetClassInfoExA(Instance(), name, &wc)) return;
-  wc = WNDCLASSEXA{};
-  wc.cbSize = sizeof wc;
-  if (const char* system = SystemClassOf(name)) {
-    if (!GetClassInfoExA(nullptr, system, &wc)) throw std::runtime_error(std::string("No window class ") + system);
-    wc.cbSize = sizeof wc;
-    wc.style &= ~CS_GLOBALCLASS;
-  } else {
-    wc.hCursor = cursor;
-    wc.hIcon = icon;
-  }
-  wc.style |= style;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = Instance();
-  wc.lpszClassName = name;
-  if (!RegisterClassExA(&wc)) throw std::runtime_error(std::string("Cannot register window class ") + name);
-}
 
 TShiftState ShiftOf(WPARAM keys) {
   TShiftState shift = 0;
@@ -54,8 +23,9 @@ TShiftState ShiftOf(WPARAM keys) {
   return shift;
 }
 
-// The control a notification names, for the messages that carry one.
-HWND NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam) {
+// The control a notification names, for the messages that carry one: by handle, or by control ID for
+// the owner-drawn items' messages, which may come before the control's handle is known.
+HWND NotifyingChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
     case WM_HSCROLL:
@@ -64,11 +34,22 @@ HWND NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSCROLLBAR:
       return reinterpret_cast<HWND>(lParam);
-    case WM_DRAWITEM:
-      return reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem;
     case WM_NOTIFY:
       return reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+    case WM_MEASUREITEM: {
+      const auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      return item.CtlType == ODT_MENU ? nullptr : GetDlgItem(parent, static_cast<int>(item.CtlID));
+    }
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+      return item.CtlType == ODT_MENU ? nullptr : item.hwndItem;
+    }
+    case WM_COMPAREITEM:
+      return reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_DELETEITEM:
+      return reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
     default:
       return nullptr;
   }
@@ -76,53 +57,29 @@ HWND NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void RegisterWindowClasses(WNDPROC peerProc, WNDPROC messageWindowProc) {
-  HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
-  HICON icon = LoadIconA(Instance(), "MAINICON");
-  if (!icon) icon = LoadIconA(nullptr, IDI_APPLICATION);
-  Register(classes::kForm, peerProc, CS_DBLCLKS, arrow, icon);
-  Register(classes::kPanel, peerProc, CS_DBLCLKS, arrow);
-  Register(classes::kSpeedButton, peerProc, CS_DBLCLKS, arrow);
-  Register(classes::kCustomControl, peerProc, CS_DBLCLKS, arrow);
-  Register(classes::kMessageWindow, messageWindowProc, 0, arrow);
-  Register(classes::kLabel, peerProc, CS_DBLCLKS, arrow);
-  Register(classes::kListBox, peerProc, CS_DBLCLKS, arrow);
-  Register(classes::kTrackBar, peerProc, 0, arrow);
-}
-
-WNDPROC BaseProcedure(const char* className) {
-  const char* system = SystemClassOf(className);
-  if (!system) return &DefWindowProcA;
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  if (!GetClassInfoExA(nullptr, system, &wc)) throw std::runtime_error(std::string("No window class ") + system);
-  return wc.lpfnWndProc;
-}
-
-void Guarded(const std::function<void()>& work) {
-  try {
-    work();
-  } catch (const std::exception& error) {
-    if (HasApplication()) Application().ShowException(error);
-  } catch (...) {
-    if (HasApplication()) Application().ShowException(std::runtime_error("Unknown error"));
-  }
-}
-
-WindowPeer::WindowPeer(Win32Backend& backend, TControl& control, const char* className)
-    : backend_(backend), control_(control), className_(className), baseProc_(BaseProcedure(className)) {}
+WindowPeer::WindowPeer(Win32Backend& backend, TControl& control, const os::WindowClass& windowClass)
+    : backend_(backend), control_(control), windowClass_(windowClass) {}
 
 WindowPeer::~WindowPeer() {
-  if (hwnd_) DestroyWindow(hwnd_);
+  SetHintTool(false);
+  DestroyBoundWindow();
 }
 
 void WindowPeer::Create(DWORD style, DWORD exStyle, HWND parent, int x, int y, int width, int height) {
   if (!control_.Visible()) style &= ~WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
-  const std::string& text = control_.Caption();
-  CreateWindowExA(exStyle, className_, text.c_str(), style, x, y, width, height, parent, nullptr, Instance(), this);
-  if (!hwnd_) throw std::runtime_error("Cannot create the window of " + control_.Name());
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  os::WindowSpec spec;
+  spec.text = control_.Caption().c_str();
+  spec.style = style;
+  spec.exStyle = exStyle;
+  spec.x = x;
+  spec.y = y;
+  spec.width = width;
+  spec.height = height;
+  spec.parent = parent;
+  if (style & WS_CHILD) spec.id = backend_.NextControlId(parent);
+  CreateBoundWindow(windowClass_, spec);
+  SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
 }
 
 void WindowPeer::CreateChild(DWORD style, DWORD exStyle) {
@@ -130,38 +87,33 @@ void WindowPeer::CreateChild(DWORD style, DWORD exStyle) {
   if (!parent) throw std::runtime_error("The control " + control_.Name() + " has no parent window");
   Create(style | WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE, exStyle, parent, control_.Left(), control_.Top(),
          control_.Width(), control_.Height());
+  SetHintTool(!control_.Hint().empty());
+}
+
+void WindowPeer::SetHintTool(bool tool) {
+  if (tool == hintTool_ || !Window()) return;
+  auto* form = dynamic_cast<FormPeer*>(FromWindow(GetAncestor(Window(), GA_ROOT)));
+  if (!form || form == this) return;
+  if (tool) {
+    form->Hints().Add(Window());
+  } else {
+    form->Hints().Remove(Window());
+  }
+  hintTool_ = tool;
 }
 
 WindowPeer* WindowPeer::FromWindow(HWND window) {
-  if (!window || GetWindowLongPtrA(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&WindowProc)) return nullptr;
-  return reinterpret_cast<WindowPeer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return dynamic_cast<WindowPeer*>(os::BoundWindow::FromWindow(window));
 }
 
-LRESULT CALLBACK WindowPeer::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* peer = static_cast<WindowPeer*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    peer->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
-  }
-  auto* peer = reinterpret_cast<WindowPeer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!peer) return DefWindowProcA(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    const LRESULT result = peer->CallBase(message, wParam, lParam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    peer->hwnd_ = nullptr;
-    return result;
-  }
+LRESULT WindowPeer::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
-  Guarded([&] { result = peer->Message(message, wParam, lParam); });
+  backend_.Loop().Guard([&] { result = Message(message, wParam, lParam); });
   return result;
 }
 
-LRESULT WindowPeer::CallBase(UINT message, WPARAM wParam, LPARAM lParam) {
-  return CallWindowProcA(baseProc_, hwnd_, message, wParam, lParam);
-}
-
 bool WindowPeer::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  WindowPeer* child = FromWindow(NotifyingChild(message, wParam, lParam));
+  WindowPeer* child = FromWindow(NotifyingChild(Window(), message, wParam, lParam));
   return child && child != this && child->Reflected(message, wParam, lParam, result);
 }
 
@@ -172,26 +124,26 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONDOWN:
       leftPressed_ = true;
-      if (capturesMouse_) SetCapture(hwnd_);
+      if (capturesMouse_) SetCapture(Window());
       control_.MouseDown(TMouseButton::mbLeft, shift, x, y);
       break;
     case WM_RBUTTONDOWN: control_.MouseDown(TMouseButton::mbRight, shift, x, y); break;
     case WM_MBUTTONDOWN: control_.MouseDown(TMouseButton::mbMiddle, shift, x, y); break;
     case WM_LBUTTONDBLCLK:
       leftPressed_ = false;
-      if (capturesMouse_) SetCapture(hwnd_);
+      if (capturesMouse_) SetCapture(Window());
       if (clickEvents_) control_.DblClick();
       control_.MouseDown(TMouseButton::mbLeft, shift | ssDouble, x, y);
       break;
     case WM_RBUTTONDBLCLK: control_.MouseDown(TMouseButton::mbRight, shift | ssDouble, x, y); break;
     case WM_LBUTTONUP: {
       const bool click = std::exchange(leftPressed_, false);
-      if (capturesMouse_ && GetCapture() == hwnd_) ReleaseCapture();
+      if (capturesMouse_ && GetCapture() == Window()) ReleaseCapture();
       control_.MouseUp(TMouseButton::mbLeft, shift, x, y);
       // The handler may have destroyed the window.
-      if (!hwnd_) break;
+      if (!Window()) break;
       RECT client;
-      GetClientRect(hwnd_, &client);
+      GetClientRect(Window(), &client);
       if (click && clickEvents_ && PtInRect(&client, POINT{x, y})) control_.Click();
       break;
     }
@@ -226,7 +178,7 @@ LRESULT WindowPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         ::SetCursor(backend_.CursorHandle(backend_.ScreenCursor()));
         return TRUE;
       }
-      if (control_.Cursor() != TCursor::crDefault && reinterpret_cast<HWND>(wParam) == hwnd_ &&
+      if (control_.Cursor() != TCursor::crDefault && reinterpret_cast<HWND>(wParam) == Window() &&
           LOWORD(lParam) == HTCLIENT) {
         ::SetCursor(backend_.CursorHandle(control_.Cursor()));
         return TRUE;
@@ -249,28 +201,29 @@ LRESULT WindowPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void WindowPeer::Changed(Change what, int index) {
-  if (!hwnd_) return;
+  if (!Window()) return;
   switch (what) {
     case Change::Bounds: ApplyBounds(); break;
     case Change::Visible: ApplyVisible(); break;
     case Change::Enabled:
-      EnableWindow(hwnd_, control_.Enabled());
-      InvalidateRect(hwnd_, nullptr, TRUE);
+      EnableWindow(Window(), control_.Enabled());
+      InvalidateRect(Window(), nullptr, TRUE);
       break;
-    case Change::Text: SetWindowTextA(hwnd_, control_.Caption().c_str()); break;
+    case Change::Text: SetWindowTextA(Window(), control_.Caption().c_str()); break;
+    case Change::Hint: SetHintTool(!control_.Hint().empty()); break;
     case Change::Color:
     case Change::FontColor:
-    case Change::Invalidate: InvalidateRect(hwnd_, nullptr, TRUE); break;
-    case Change::Focus: SetFocus(hwnd_); break;
+    case Change::Invalidate: InvalidateRect(Window(), nullptr, TRUE); break;
+    case Change::Focus: SetFocus(Window()); break;
     default: break;
   }
 }
 
 void WindowPeer::ApplyBounds() {
-  MoveWindow(hwnd_, control_.Left(), control_.Top(), control_.Width(), control_.Height(), TRUE);
+  MoveWindow(Window(), control_.Left(), control_.Top(), control_.Width(), control_.Height(), TRUE);
 }
 
-void WindowPeer::ApplyVisible() { ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE); }
+void WindowPeer::ApplyVisible() { ShowWindow(Window(), control_.Visible() ? SW_SHOWNA : SW_HIDE); }
 
 HBRUSH WindowPeer::BackgroundBrush() {
   const TColor color = control_.Color();
@@ -284,7 +237,7 @@ HBRUSH WindowPeer::BackgroundBrush() {
 
 void WindowPeer::FillBackground(HDC dc) {
   RECT client;
-  GetClientRect(hwnd_, &client);
+  GetClientRect(Window(), &client);
   FillRect(dc, &client, BackgroundBrush());
 }
 

@@ -11,6 +11,7 @@ class FakeSubject final : public MediaDeviceSubject {
   std::unique_ptr<os::MediaDevice> NewDevice() override {
     return std::make_unique<os::FakeMediaDevice>(library_, loop_);
   }
+  os::MessageLoop& Loop() override { return loop_; }
 
   std::string WriteWav(const std::string& name, unsigned lengthMs) override {
     library_.AddFile(kFolder + name, lengthMs);

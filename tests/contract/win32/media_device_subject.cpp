@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include "os/win32/win32_media_device.h"
+#include "os/win32/win32_message_loop.h"
 #include "support/media_files.h"
 
 namespace contract {
@@ -18,7 +19,8 @@ class Win32Subject final : public MediaDeviceSubject {
     CreateDirectoryA(folder_.c_str(), nullptr);
   }
 
-  std::unique_ptr<os::MediaDevice> NewDevice() override { return std::make_unique<os::Win32MediaDevice>(); }
+  std::unique_ptr<os::MediaDevice> NewDevice() override { return std::make_unique<os::Win32MediaDevice>(loop_); }
+  os::MessageLoop& Loop() override { return loop_; }
 
   std::string WriteWav(const std::string& name, unsigned lengthMs) override {
     testing_support::WriteBytes(folder_ + name, testing_support::WavFile(lengthMs));
@@ -63,6 +65,7 @@ class Win32Subject final : public MediaDeviceSubject {
   }
 
  private:
+  os::Win32MessageLoop loop_;
   std::string folder_;
 };
 
