@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "controls/scroll_list_box.h"
 #include "controls/task_icon.h"
 #include "controls/threaded_timer.h"
+#include "player/shell/registry_values.h"
 #include "ui/forms.h"
 #include "ui/mediaplayer.h"
 #include "ui/menus.h"
@@ -263,7 +265,58 @@ class TFormPlayer : public ui::TForm {
   // The random source of the play modes, seeded once at start-up.
   base::RandomSource& Random() { return random_; }
 
+  // ===== Options, window layout, list files, recent lists, start-up restore and exit ==============
+
+  // --- Options store (shell/) ---------------------------------------------------------------------
+  // "LastOne" as read at start-up: where the automatically loaded list starts.
+  std::int32_t LastOne = 0;
+  void SaveOptionsClick(ui::TObject* sender);
+  void AutoLoadClick(ui::TObject* sender);
+  void OpExitClick(ui::TObject* sender);
+  // The installation folder from the key setup writes; empty without it.
+  void ReadProgramFolder();
+  // Every option in its stored order, each applied as it is read; an error ends the reading there.
+  void ReadOptions(RegistryValues& options);
+  // The exit without "Save Options on Exit": "OpExit" alone, false, when the options key exists.
+  void StoreOpExitOnly();
+  // The file box's current folder, stored as "MIDIDirectory" and made current again after a file dialog.
+  std::string FileBoxFolder();
+  // Start-up hands the stored folder to the file box; an empty one leaves it where it starts.
+  void ShowFolderInFileBox(const std::string& folder);
+
+  // --- Play list files (playlist/) ----------------------------------------------------------------
+  // The initial folders of the Open List and Save List As dialogs.
+  std::string OpenDialogFolder;
+  std::string SaveDialogFolder;
+
+  // --- Recent lists (playlist/) ------------------------------------------------------------------
+  // The list files most recently opened or saved, most recent first, compared exactly.
+  std::vector<std::string> ListHistory;
+
+  // --- Start-up restore and exit (shell/) ---------------------------------------------------------
+  // The file-type registration dialog (FileRegistrationClick), which the first start shows; nothing is
+  // shown while it is unset.
+  std::function<void()> RunFileRegistration;
+  // The installation folder, the options and what follows from them; false on the first run (no
+  // options stored), when the command line is not looked at.
+  bool RestoreAtStartUp();
+
  private:
+  // ===== Options, window layout, list files, recent lists, start-up restore and exit ==============
+  void BindOptionAndListFileEvents();
+  static void CheckTwins(ui::TMenuItem& item, ui::TMenuItem& twin, bool checked) {
+    item.SetChecked(checked);
+    twin.SetChecked(checked);
+  }
+  // Whether ProgramFolder holds the named reset file.
+  bool ResetFileExists(const char* name);
+  // Checks one reset type with all three enabled, or with none disables all three.
+  void CheckResetType(ui::TMenuItem* type);
+  // The design's GM stays only when its reset file exists.
+  void CheckDesignResetType();
+
+  // ===== End of options, layout, list files, recent lists, start-up and exit ========================
+
   static constexpr ui::TShortCut kF1 = 0x70;
   static constexpr ui::TShortCut kDel = 0x2E;
 

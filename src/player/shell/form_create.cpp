@@ -23,8 +23,10 @@ void TFormPlayer::FormCreate(ui::TObject* sender) {
   DgSecIn.SetDelay(0);
   DgMinIn.SetDelay(0);
 
-  // A file that cannot be opened ends the start here; the window still comes up.
+  // An option that cannot be read or a file that cannot be opened ends the start there; the window
+  // (or with the hide option the tray icon) still comes up.
   ui::Application().Dispatch([this] {
+    if (!RestoreAtStartUp()) return;
     if (commandLine_.empty()) return;
     const StartCommand command = ParseStartCommand(commandLine_);
     PlayRequested = command.play;
