@@ -284,6 +284,17 @@ class TFormPlayer : public ui::TForm {
   // Start-up hands the stored folder to the file box; an empty one leaves it where it starts.
   void ShowFolderInFileBox(const std::string& folder);
 
+  // --- Window layout (shell/) ---------------------------------------------------------------------
+  void FileBoxClick(ui::TObject* sender);
+  void PlayListClick(ui::TObject* sender);
+  void TrackBClick(ui::TObject* sender);
+  void CounterClick(ui::TObject* sender);
+  void MenuClick(ui::TObject* sender);
+  // Every part and the menu bar shown, and the window back from the tray; also the maximize command.
+  void AllClick(ui::TObject* sender);
+  void HideClick(ui::TObject* sender);
+  void StayOnTopClick(ui::TObject* sender);
+
   // --- Play list files (playlist/) ----------------------------------------------------------------
   // The initial folders of the Open List and Save List As dialogs.
   std::string OpenDialogFolder;
@@ -314,6 +325,17 @@ class TFormPlayer : public ui::TForm {
   void CheckResetType(ui::TMenuItem* type);
   // The design's GM stays only when its reset file exists.
   void CheckDesignResetType();
+  // A window reaching past the screen's right or bottom edge moves left, or up leaving a twentieth of
+  // the screen below it.
+  void KeepOnScreenHorizontally();
+  void KeepOnScreenVertically();
+  // The part of the desktop that monitors show; for now the primary screen.
+  ui::TRect VisibleDesktop() const;
+  // A window wholly outside the visible desktop (stored for a monitor since removed) comes back.
+  void BringBackOnScreen();
+  // The state that follows from the restored check marks: play-mode labels, the counter's twin, the
+  // layout of the parts, the counter's colour and a window on screen.
+  void ShowRestoredState();
 
   // ===== End of options, layout, list files, recent lists, start-up and exit ========================
 

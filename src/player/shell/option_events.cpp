@@ -8,6 +8,26 @@ void TFormPlayer::BindOptionAndListFileEvents() {
   SpdBtnSaveOption.OnClick = SaveOptions.OnClick;
   AutoLoad.OnClick = [this](ui::TObject* sender) { AutoLoadClick(sender); };
   OpExit.OnClick = [this](ui::TObject* sender) { OpExitClick(sender); };
+
+  FileBox.OnClick = [this](ui::TObject* sender) { FileBoxClick(sender); };
+  FileBox1.OnClick = FileBox.OnClick;
+  PlayList.OnClick = [this](ui::TObject* sender) { PlayListClick(sender); };
+  PlayList1.OnClick = PlayList.OnClick;
+  TrackB.OnClick = [this](ui::TObject* sender) { TrackBClick(sender); };
+  TrackB1.OnClick = TrackB.OnClick;
+  Counter.OnClick = [this](ui::TObject* sender) { CounterClick(sender); };
+  Counter1.OnClick = Counter.OnClick;
+  Menu.OnClick = [this](ui::TObject* sender) { MenuClick(sender); };
+  Menu1.OnClick = Menu.OnClick;
+  All.OnClick = [this](ui::TObject* sender) { AllClick(sender); };
+  All1.OnClick = All.OnClick;
+  // The maximize button shows every part instead of maximizing.
+  OnMaximize = [this] { AllClick(this); };
+  Hide.OnClick = [this](ui::TObject* sender) { HideClick(sender); };
+  Hide1.OnClick = Hide.OnClick;
+  SpdBtnShrink.OnClick = Hide.OnClick;
+  StayOnTop.OnClick = [this](ui::TObject* sender) { StayOnTopClick(sender); };
+  StayOnTop1.OnClick = StayOnTop.OnClick;
 }
 
 }  // namespace player

@@ -14,10 +14,34 @@ bool TFormPlayer::RestoreAtStartUp() {
     return false;
   }
   RegistryValues options(registry, kOptionsKey);
-  ReadOptions(options);
-  AutoPlayClick(this);
+  try {
+    ReadOptions(options);
+  } catch (...) {
+    // The window agrees with the marks that were read; the history and the command line are left.
+    ShowRestoredState();
+    throw;
+  }
   SaveDialogFolder = OpenDialogFolder;
+  ShowRestoredState();
   return true;
+}
+
+void TFormPlayer::ShowRestoredState() {
+  AutoPlayClick(this);
+  // The counter is on while the file box is; otherwise the popup menu's twin follows the main menu.
+  if (FileBox.Checked()) {
+    CheckTwins(Counter, Counter1, true);
+  } else {
+    Counter1.SetChecked(Counter.Checked());
+  }
+  // The order counts: each call places parts from where the calls before it left them.
+  PlayListClick(this);
+  TrackBClick(this);
+  FileBoxClick(this);
+  if (!FileBox.Checked()) CounterClick(this);
+  MenuClick(this);
+  TimeLabelClick(this);
+  BringBackOnScreen();
 }
 
 }  // namespace player
