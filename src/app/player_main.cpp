@@ -10,6 +10,7 @@
 #include "base/random.h"
 #include "os/services.h"
 #include "os/win32/win32_collation.h"
+#include "os/win32/win32_file_dialogs.h"
 #include "os/win32/win32_file_system.h"
 #include "os/win32/win32_media_device.h"
 #include "os/win32/win32_message_loop.h"
@@ -29,7 +30,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   os::Win32Registry registry;
   os::Win32Collation collation;
   os::Win32Shell shell;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation,
+  os::Win32FileDialogs fileDialogs;
+  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation, fileDialogs,
                         [] { return std::make_unique<os::Win32MediaDevice>(); }};
   ui::Win32Backend backend(loop);
   ui::TApplication application(backend, services);

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -299,10 +301,26 @@ class TFormPlayer : public ui::TForm {
   // The initial folders of the Open List and Save List As dialogs.
   std::string OpenDialogFolder;
   std::string SaveDialogFolder;
+  void FileOpenListClick(ui::TObject* sender);
+  void FileSaveListClick(ui::TObject* sender);
+  void FileSaveListAsClick(ui::TObject* sender);
+  void FileCloseListClick(ui::TObject* sender);
+  // The changed-list prompt: false when the user cancels what was about to replace the list.
+  bool ConfirmSaveChangedList();
 
   // --- Recent lists (playlist/) ------------------------------------------------------------------
   // The list files most recently opened or saved, most recent first, compared exactly.
   std::vector<std::string> ListHistory;
+  void RecordListInHistory(const std::string& name);
+  void ReturnListToRecent();
+  // Bound to every item of the Recent Lists submenu: reopens the list the item names.
+  void RecentListClick(ui::TObject* sender);
+  // The Recent Lists submenu as the user sees it, top to bottom.
+  std::vector<std::string> RecentCaptions() const;
+  // History.ini in ProgramFolder, read at start-up into ListHistory and the submenu.
+  void LoadListHistory();
+  // History.ini rewritten at exit, when there is a history and a program folder.
+  void SaveListHistory();
 
   // --- Start-up restore and exit (shell/) ---------------------------------------------------------
   // The file-type registration dialog (FileRegistrationClick), which the first start shows; nothing is
@@ -337,6 +355,28 @@ class TFormPlayer : public ui::TForm {
   // layout of the parts, the counter's colour and a window on screen.
   void ShowRestoredState();
 
+  // The Open List dialog, or the Save List dialog with its title; nothing when cancelled.
+  std::optional<std::string> AskListFileToOpen();
+  std::optional<std::string> AskListFileToSave(const std::string& title);
+  void SaveListAs(const std::string& title);
+  // Close List after its prompt; also what an unreadable list file leaves behind.
+  void CloseList();
+  // A playing device stops and closes; a loaded one stays.
+  void StopPlayingDevice();
+  // The commands a list opened from a file enables before it is read.
+  void EnableOpenedListCommands();
+  // ReadListFile into PathList; when it fails, the player is left as after Close List.
+  void ReadOpenedList(const std::string& fileName);
+  // The list just read shown, its start entry (random in the random modes) loaded and, with Auto, started.
+  void ShowOpenedList();
+  // The submenu's items show these names, in order.
+  void ShowRecentCaptions(const std::vector<std::string>& captions);
+  std::string HistoryFileName() const;
+
+  // The items of the Recent Lists submenu; the ones shown come first.
+  std::vector<std::unique_ptr<ui::TMenuItem>> recentItems_;
+  // History.ini could not be read at start-up: it is not written over at exit.
+  bool historyUnread_ = false;
   // ===== End of options, layout, list files, recent lists, start-up and exit ========================
 
   static constexpr ui::TShortCut kF1 = 0x70;

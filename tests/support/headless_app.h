@@ -3,6 +3,7 @@
 #pragma once
 
 #include "os/fake/fake_collation.h"
+#include "os/fake/fake_file_dialogs.h"
 #include "os/fake/fake_file_system.h"
 #include "os/fake/fake_media_device.h"
 #include "os/fake/fake_message_loop.h"
@@ -24,9 +25,10 @@ struct HeadlessApp {
   os::FakeRegistry registry;
   os::FakeCollation collation;
   os::FakeShell shell;
+  os::FakeFileDialogs fileDialogs{files};
   os::FakeMediaLibrary media;
   ui::HeadlessBackend backend;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation,
+  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation, fileDialogs,
                         [this] { return std::make_unique<os::FakeMediaDevice>(media, loop); }};
   ui::TApplication app{backend, services};
 };

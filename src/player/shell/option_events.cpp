@@ -28,6 +28,18 @@ void TFormPlayer::BindOptionAndListFileEvents() {
   SpdBtnShrink.OnClick = Hide.OnClick;
   StayOnTop.OnClick = [this](ui::TObject* sender) { StayOnTopClick(sender); };
   StayOnTop1.OnClick = StayOnTop.OnClick;
+
+  FileOpenList.OnClick = [this](ui::TObject* sender) { FileOpenListClick(sender); };
+  OpenList1.OnClick = FileOpenList.OnClick;
+  SpeedBtnOpen.OnClick = FileOpenList.OnClick;
+  PopOpen.OnClick = FileOpenList.OnClick;
+  FileSaveList.OnClick = [this](ui::TObject* sender) { FileSaveListClick(sender); };
+  SaveList1.OnClick = FileSaveList.OnClick;
+  SpeedBtnSave.OnClick = FileSaveList.OnClick;
+  FileSaveListAs.OnClick = [this](ui::TObject* sender) { FileSaveListAsClick(sender); };
+  SaveListAs1.OnClick = FileSaveListAs.OnClick;
+  FileCloseList.OnClick = [this](ui::TObject* sender) { FileCloseListClick(sender); };
+  SpdBtnClose.OnClick = FileCloseList.OnClick;
 }
 
 }  // namespace player

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "controls/splitter_wnd.h"
+#include "os/fake/fake_collation.h"
+#include "os/fake/fake_file_dialogs.h"
 #include "os/fake/fake_file_system.h"
 #include "os/fake/fake_notify_area.h"
 #include "os/fake/fake_registry.h"
+#include "os/fake/fake_shell.h"
 #include "os/fake/fake_thread_priority.h"
 #include "os/services.h"
 #include "ui/forms.h"
@@ -40,7 +43,10 @@ class SplitterWndCheck : public ::testing::Test {
   os::FakeThreadPriority threadPriority;
   os::FakeFileSystem files;
   os::FakeRegistry registry;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, {}};
+  os::FakeShell shell;
+  os::FakeCollation collation;
+  os::FakeFileDialogs fileDialogs{files};
+  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation, fileDialogs, {}};
   ui::TApplication app{backend, services};
   SplitterForm form;
 

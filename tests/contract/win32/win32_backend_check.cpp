@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "os/fake/fake_collation.h"
+#include "os/fake/fake_file_dialogs.h"
 #include "os/fake/fake_file_system.h"
 #include "os/fake/fake_notify_area.h"
 #include "os/fake/fake_registry.h"
@@ -132,7 +133,8 @@ class Win32BackendCheck : public ::testing::Test {
   os::FakeRegistry registry;
   os::FakeCollation collation;
   os::FakeShell shell;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation, {}};
+  os::FakeFileDialogs fileDialogs{files};
+  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation, fileDialogs, {}};
   ui::TApplication app{backend, services};
   CheckForm form;
 
