@@ -21,6 +21,7 @@ bool TFormPlayer::RestoreAtStartUp() {
     ShowRestoredState();
     throw;
   }
+  LoadListHistory();
   SaveDialogFolder = OpenDialogFolder;
   ShowRestoredState();
   return true;
