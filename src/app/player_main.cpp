@@ -36,6 +36,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   ui::Win32Backend backend(loop);
   ui::TApplication application(backend, services);
   try {
+    player::ReadHideOption(application);
     player::NameApplication(application);
     base::SeededRandom random;
     player::TFormPlayer form(base::SplitCommandLine(arguments ? arguments : ""), random);

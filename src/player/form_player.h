@@ -329,6 +329,13 @@ class TFormPlayer : public ui::TForm {
   // The installation folder, the options and what follows from them; false on the first run (no
   // options stored), when the command line is not looked at.
   bool RestoreAtStartUp();
+  // The list last open, when Auto Load is on and a list was stored.
+  void AutoLoadLastList();
+  // Entry CurrentIndex of the list just read loaded, and with Auto started.
+  void LoadStartEntry();
+  void FileExitClick(ui::TObject* sender);
+  // The window's close: the exit, and the close refused when the user cancelled it.
+  void FormClose(ui::TObject* sender, bool& canClose);
 
  private:
   // ===== Options, window layout, list files, recent lists, start-up restore and exit ==============
@@ -372,6 +379,8 @@ class TFormPlayer : public ui::TForm {
   // The submenu's items show these names, in order.
   void ShowRecentCaptions(const std::vector<std::string>& captions);
   std::string HistoryFileName() const;
+  // The refresh ticks end and the device closes: the program is ending.
+  void StopForGood();
 
   // The items of the Recent Lists submenu; the ones shown come first.
   std::vector<std::unique_ptr<ui::TMenuItem>> recentItems_;

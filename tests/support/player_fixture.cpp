@@ -18,6 +18,7 @@ player::TFormPlayer& PlayerFixture::Construct(std::vector<std::string> words) {
   // Installed as setup installs it, with ProgramFolder empty: the reset files at the drive's root.
   for (const char* reset : {"Gm_reset.mid", "Gs_reset.mid", "Xg_reset.mid"})
     env.files.AddFile(std::string("C:\\Reset\\") + reset, "MThd");
+  player::ReadHideOption(env.app);
   player::NameApplication(env.app);
   form = std::make_unique<player::TFormPlayer>(std::move(words), random);
   return *form;

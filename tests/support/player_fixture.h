@@ -41,7 +41,8 @@ class PlayerFixture : public ::testing::Test {
   // run when the test has stored none, so that start-up reads them back and looks at the command line.
   bool firstRun = false;
 
-  // Names the application and makes the main window with the command-line words, not yet created.
+  // Reads the hide option, names the application and makes the main window with the command-line
+  // words, not yet created.
   player::TFormPlayer& Construct(std::vector<std::string> words = {});
   // Creates the window (FormCreate runs) and makes it invisible again, as the program entry does,
   // then shows it as the message loop does when it starts. The registry log starts empty.

@@ -376,7 +376,7 @@ INSTANTIATE_TEST_SUITE_P(Stored, SkipAndWaitTest,
                                            Sixteen{0x7FFF, 32767}));
 
 TEST_F(OptionsTest, ExpandableTextsAreTakenUnexpanded) {
-  StoredOptions().Store(env.registry);
+  StoredOptions().Set("AutoLoad", 0u).Store(env.registry);
   env.registry.WriteExpandString(kOptions, "AutoLoadList", "%USERPROFILE%\\Evening.mpl");
   env.registry.WriteExpandString(kOptions, "ListDirectory", "%USERPROFILE%\\");
   env.registry.WriteExpandString(kOptions, "MIDIDirectory", "%WINDIR%\\Media");

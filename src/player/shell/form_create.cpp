@@ -27,14 +27,13 @@ void TFormPlayer::FormCreate(ui::TObject* sender) {
   // (or with the hide option the tray icon) still comes up.
   ui::Application().Dispatch([this] {
     if (!RestoreAtStartUp()) return;
-    if (commandLine_.empty()) return;
     const StartCommand command = ParseStartCommand(commandLine_);
     PlayRequested = command.play;
     QuitPending = command.close;
     switch (command.kind) {
       case StartCommand::Kind::MediaFile: MediaFileStart(command.file); break;
       case StartCommand::Kind::ListFile: ListFileStart(command.file); break;
-      case StartCommand::Kind::None: break;
+      case StartCommand::Kind::None: AutoLoadLastList(); break;
     }
   });
 
@@ -45,7 +44,5 @@ void TFormPlayer::FormCreate(ui::TObject* sender) {
   }
   screen.SetCursor(ui::TCursor::crDefault);
 }
-
-void TFormPlayer::ListFileStart(const std::string& file) { LastListFileName = file; }
 
 }  // namespace player

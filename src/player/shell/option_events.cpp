@@ -40,6 +40,11 @@ void TFormPlayer::BindOptionAndListFileEvents() {
   SaveListAs1.OnClick = FileSaveListAs.OnClick;
   FileCloseList.OnClick = [this](ui::TObject* sender) { FileCloseListClick(sender); };
   SpdBtnClose.OnClick = FileCloseList.OnClick;
+
+  FileExit.OnClick = [this](ui::TObject* sender) { FileExitClick(sender); };
+  Exit1.OnClick = FileExit.OnClick;
+  PopExit.OnClick = FileExit.OnClick;
+  OnCloseQuery = [this](ui::TObject* sender, bool& canClose) { FormClose(sender, canClose); };
 }
 
 }  // namespace player
