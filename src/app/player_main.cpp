@@ -10,6 +10,7 @@
 #include "base/random.h"
 #include "os/services.h"
 #include "os/win32/win32_collation.h"
+#include "os/win32/win32_file_dialogs.h"
 #include "os/win32/win32_file_system.h"
 #include "os/win32/win32_media_device.h"
 #include "os/win32/win32_message_loop.h"
@@ -29,13 +30,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   os::Win32Registry registry;
   os::Win32Collation collation;
   os::Win32Shell shell;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation,
+  os::Win32FileDialogs fileDialogs;
+  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation, fileDialogs,
                         [&loop] { return std::make_unique<os::Win32MediaDevice>(loop); }};
   ui::Win32Backend backend(loop);
   ui::TApplication application(backend, services);
   // An error that escapes the start or the run ends in the standard error box like any other; then the
   // program ends.
   application.Dispatch([&] {
+    player::ReadHideOption(application);
     player::NameApplication(application);
     base::SeededRandom random;
     player::TFormPlayer form(base::SplitCommandLine(arguments ? arguments : ""), random);

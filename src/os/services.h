@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "os/collation.h"
+#include "os/file_dialogs.h"
 #include "os/file_system.h"
 #include "os/media_device.h"
 #include "os/message_loop.h"
@@ -23,6 +24,7 @@ struct Services {
   Registry& registry;
   Shell& shell;
   Collation& collation;
+  FileDialogs& fileDialogs;
   std::function<std::unique_ptr<MediaDevice>()> newMediaDevice;
 };
 

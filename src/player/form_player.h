@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,7 @@
 #include "controls/scroll_list_box.h"
 #include "controls/task_icon.h"
 #include "controls/threaded_timer.h"
+#include "player/shell/registry_values.h"
 #include "ui/forms.h"
 #include "ui/mediaplayer.h"
 #include "ui/menus.h"
@@ -263,7 +267,127 @@ class TFormPlayer : public ui::TForm {
   // The random source of the play modes, seeded once at start-up.
   base::RandomSource& Random() { return random_; }
 
+  // ===== Options, window layout, list files, recent lists, start-up restore and exit ==============
+
+  // --- Options store (shell/) ---------------------------------------------------------------------
+  // "LastOne" as read at start-up: where the automatically loaded list starts.
+  std::int32_t LastOne = 0;
+  void SaveOptionsClick(ui::TObject* sender);
+  void AutoLoadClick(ui::TObject* sender);
+  void OpExitClick(ui::TObject* sender);
+  // The installation folder from the key setup writes; empty without it.
+  void ReadProgramFolder();
+  // Every option in its stored order, each applied as it is read; an error ends the reading there.
+  void ReadOptions(RegistryValues& options);
+  // The exit without "Save Options on Exit": "OpExit" alone, false, when the options key exists.
+  void StoreOpExitOnly();
+  // The file box's current folder, stored as "MIDIDirectory" and made current again after a file dialog.
+  std::string FileBoxFolder();
+  // Start-up hands the stored folder to the file box; an empty one leaves it where it starts.
+  void ShowFolderInFileBox(const std::string& folder);
+
+  // --- Window layout (shell/) ---------------------------------------------------------------------
+  void FileBoxClick(ui::TObject* sender);
+  void PlayListClick(ui::TObject* sender);
+  void TrackBClick(ui::TObject* sender);
+  void CounterClick(ui::TObject* sender);
+  void MenuClick(ui::TObject* sender);
+  // Every part and the menu bar shown, and the window back from the tray; also the maximize command.
+  void AllClick(ui::TObject* sender);
+  void HideClick(ui::TObject* sender);
+  void StayOnTopClick(ui::TObject* sender);
+
+  // --- Play list files (playlist/) ----------------------------------------------------------------
+  // The initial folders of the Open List and Save List As dialogs.
+  std::string OpenDialogFolder;
+  std::string SaveDialogFolder;
+  void FileOpenListClick(ui::TObject* sender);
+  void FileSaveListClick(ui::TObject* sender);
+  void FileSaveListAsClick(ui::TObject* sender);
+  void FileCloseListClick(ui::TObject* sender);
+  // The changed-list prompt: false when the user cancels what was about to replace the list.
+  bool ConfirmSaveChangedList();
+
+  // --- Recent lists (playlist/) ------------------------------------------------------------------
+  // The list files most recently opened or saved, most recent first, compared exactly.
+  std::vector<std::string> ListHistory;
+  void RecordListInHistory(const std::string& name);
+  void ReturnListToRecent();
+  // Bound to every item of the Recent Lists submenu: reopens the list the item names.
+  void RecentListClick(ui::TObject* sender);
+  // The Recent Lists submenu as the user sees it, top to bottom.
+  std::vector<std::string> RecentCaptions() const;
+  // History.ini in ProgramFolder, read at start-up into ListHistory and the submenu.
+  void LoadListHistory();
+  // History.ini rewritten at exit, when there is a history and a program folder.
+  void SaveListHistory();
+
+  // --- Start-up restore and exit (shell/) ---------------------------------------------------------
+  // The file-type registration dialog (FileRegistrationClick), which the first start shows; nothing is
+  // shown while it is unset.
+  std::function<void()> RunFileRegistration;
+  // The installation folder, the options and what follows from them; false on the first run (no
+  // options stored), when the command line is not looked at.
+  bool RestoreAtStartUp();
+  // The list last open, when Auto Load is on and a list was stored.
+  void AutoLoadLastList();
+  // Entry CurrentIndex of the list just read loaded, and with Auto started.
+  void LoadStartEntry();
+  void FileExitClick(ui::TObject* sender);
+  // The window's close: the exit, and the close refused when the user cancelled it.
+  void FormClose(ui::TObject* sender, bool& canClose);
+
  private:
+  // ===== Options, window layout, list files, recent lists, start-up restore and exit ==============
+  void BindOptionAndListFileEvents();
+  static void CheckTwins(ui::TMenuItem& item, ui::TMenuItem& twin, bool checked) {
+    item.SetChecked(checked);
+    twin.SetChecked(checked);
+  }
+  // Whether ProgramFolder holds the named reset file.
+  bool ResetFileExists(const char* name);
+  // Checks one reset type with all three enabled, or with none disables all three.
+  void CheckResetType(ui::TMenuItem* type);
+  // The design's GM stays only when its reset file exists.
+  void CheckDesignResetType();
+  // A window reaching past the screen's right or bottom edge moves left, or up leaving a twentieth of
+  // the screen below it.
+  void KeepOnScreenHorizontally();
+  void KeepOnScreenVertically();
+  // The part of the desktop that monitors show; for now the primary screen.
+  ui::TRect VisibleDesktop() const;
+  // A window wholly outside the visible desktop (stored for a monitor since removed) comes back.
+  void BringBackOnScreen();
+  // The state that follows from the restored check marks: play-mode labels, the counter's twin, the
+  // layout of the parts, the counter's colour and a window on screen.
+  void ShowRestoredState();
+
+  // The Open List dialog, or the Save List dialog with its title; nothing when cancelled.
+  std::optional<std::string> AskListFileToOpen();
+  std::optional<std::string> AskListFileToSave(const std::string& title);
+  void SaveListAs(const std::string& title);
+  // Close List after its prompt; also what an unreadable list file leaves behind.
+  void CloseList();
+  // A playing device stops and closes; a loaded one stays.
+  void StopPlayingDevice();
+  // The commands a list opened from a file enables before it is read.
+  void EnableOpenedListCommands();
+  // ReadListFile into PathList; when it fails, the player is left as after Close List.
+  void ReadOpenedList(const std::string& fileName);
+  // The list just read shown, its start entry (random in the random modes) loaded and, with Auto, started.
+  void ShowOpenedList();
+  // The submenu's items show these names, in order.
+  void ShowRecentCaptions(const std::vector<std::string>& captions);
+  std::string HistoryFileName() const;
+  // The refresh ticks end and the device closes: the program is ending.
+  void StopForGood();
+
+  // The items of the Recent Lists submenu; the ones shown come first.
+  std::vector<std::unique_ptr<ui::TMenuItem>> recentItems_;
+  // History.ini could not be read at start-up: it is not written over at exit.
+  bool historyUnread_ = false;
+  // ===== End of options, layout, list files, recent lists, start-up and exit ========================
+
   void BuildMenus();
   void BuildLayout();
   void BindEvents();

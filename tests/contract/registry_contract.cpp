@@ -96,6 +96,19 @@ TEST_F(RegistryContract, WrongTypeIsRefused) {
   EXPECT_EQ(text, "kept");
 }
 
+TEST_F(RegistryContract, BinaryValuesAreNeitherIntegersNorStrings) {
+  // Four bytes, the size of an integer, and text bytes with their NUL.
+  subject->WriteBinary(base, "Top", std::string("\x28\0\0\0", 4));
+  subject->WriteBinary(base, "MIDIDirectory", std::string("C:\\\0", 4));
+  EXPECT_EQ(registry.ValueType(base, "Top"), RegistryType::Binary);
+  std::uint32_t number = 9;
+  std::string text = "kept";
+  EXPECT_EQ(registry.ReadInteger(base, "Top", number), RegistryError::WrongType);
+  EXPECT_EQ(registry.ReadString(base, "MIDIDirectory", text), RegistryError::WrongType);
+  EXPECT_EQ(number, 9u);
+  EXPECT_EQ(text, "kept");
+}
+
 TEST_F(RegistryContract, ExpandStringReadsAsStringUnexpanded) {
   ASSERT_EQ(registry.CreateKey(base), RegistryError::None);
   ASSERT_EQ(registry.WriteExpandString(base, "Folder", "%WINDIR%\\Media"), RegistryError::None);

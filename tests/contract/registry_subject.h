@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "os/registry.h"
 
@@ -13,6 +14,8 @@ class RegistrySubject {
   virtual ~RegistrySubject() = default;
   virtual os::Registry& Registry() = 0;
   virtual os::RegistryKey TestKey() const = 0;
+  // Stores a REG_BINARY value (creating the key), which the service itself never writes.
+  virtual void WriteBinary(const os::RegistryKey& key, const std::string& name, const std::string& bytes) = 0;
 };
 
 std::unique_ptr<RegistrySubject> MakeRegistrySubject();

@@ -1,6 +1,7 @@
-// MIDI_Tunora.exe started as the shell's play command starts it: "/play /close" and one wave file.
-// It plays the file, the track bar follows the position, and the program ends by itself at the end
-// without writing its options.
+// MIDI_Tunora.exe started as the shell's play command starts it: "/play /close" and one wave file,
+// after an earlier run (a first run would not look at its command line). It plays the file, the track
+// bar follows the position, and the program ends by itself at the end without the exit, which would
+// have stored the options.
 #include <windows.h>
 
 #include <algorithm>
@@ -22,13 +23,14 @@ bool IsPlayingCaption(const std::string& caption) { return caption == "Closing.w
 TEST(PlayClose, PlaysTheFileWithTheTrackBarMovingAndQuitsAtItsEnd) {
   const char* exe = std::getenv("TUNORA_PLAYER_EXE");
   ASSERT_NE(exe, nullptr) << "TUNORA_PLAYER_EXE must name MIDI_Tunora.exe (run-e2e sets it)";
-  // No key to start with, so that anything the player stores shows. The runner puts the prefix's own
-  // key back afterwards.
+  // Options that ask for a save at exit, without the key's own value that only a save writes. The runner
+  // puts the prefix's own key back afterwards.
   ASSERT_TRUE(DeleteKeyTree(HKEY_CURRENT_USER, kPlayerKey));
   char temp[MAX_PATH];
   ASSERT_GT(GetTempPathA(sizeof temp, temp), 0u);
   const std::string folder = std::string(temp) + "tunora-e2e-close";
   CreateDirectoryA(folder.c_str(), nullptr);
+  WriteOptions(folder, true);
   const std::string wav = folder + "\\Closing.wav";
   testing_support::WriteBytes(wav, testing_support::WavFile(2000));
 
@@ -53,7 +55,8 @@ TEST(PlayClose, PlaysTheFileWithTheTrackBarMovingAndQuitsAtItsEnd) {
       << "the track bar stayed at " << highest;
 
   EXPECT_TRUE(WaitFor([&] { return player.HasExited(); }, 8s)) << "the program did not end after the file";
-  EXPECT_FALSE(PlayerKeyExists()) << "\"/close\" ends the program without saving options";
+  EXPECT_EQ(PlayerKeyDefault(), "") << "\"/close\" ends the program without saving options";
+  DeleteKeyTree(HKEY_CURRENT_USER, kPlayerKey);
   DeleteFileA(wav.c_str());
   RemoveDirectoryA(folder.c_str());
 }

@@ -20,37 +20,9 @@
 namespace e2e {
 namespace {
 
-const char kOptionsKey[] = "SOFTWARE\\Fernwick\\MIDI Tunora\\Options";
-
 std::string Env(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
-}
-
-// The options of a player that has run before (so that its command line is read), with Auto on, the
-// file box hidden, no reset type, no automatic load and nothing saved at exit.
-void WriteOptions(const std::string& fileBoxFolder) {
-  HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr),
-            ERROR_SUCCESS);
-  const std::pair<const char*, DWORD> numbers[] = {
-      {"Top", 40},        {"Left", 40},       {"FileBox", 0},     {"PlayList", 1},    {"TrackBar", 1},
-      {"Menu", 1},        {"Counter", 1},     {"Hide", 0},        {"TimeCount", 0},   {"StayOnTop", 0},
-      {"AutoPlay", 1},    {"LoopPlay", 1},    {"RepeatPlay", 0},  {"RandomPlay", 0},  {"ShufflePlay", 0},
-      {"GM", 0},          {"GS", 0},          {"XG", 0},          {"AutoLoad", 0},    {"OpExit", 0},
-      {"LastOne", 0},     {"SKIP", 5},        {"WAIT", 0},
-  };
-  for (const auto& [name, value] : numbers) {
-    ASSERT_EQ(RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value),
-              ERROR_SUCCESS)
-        << name;
-  }
-  const auto* folder = reinterpret_cast<const BYTE*>(fileBoxFolder.c_str());
-  const auto size = static_cast<DWORD>(fileBoxFolder.size() + 1);
-  ASSERT_EQ(RegSetValueExA(key, "MIDIDirectory", 0, REG_SZ, folder, size),
-            ERROR_SUCCESS);
-  RegCloseKey(key);
 }
 
 bool IsMainCaption(const std::string& caption) {
@@ -72,7 +44,7 @@ class PlayerTest : public ::testing::Test {
     const std::string box = media_ + "\\box";
     CreateDirectoryA(box.c_str(), nullptr);
     ASSERT_TRUE(DeleteKeyTree(HKEY_CURRENT_USER, kPlayerKey));
-    WriteOptions(box);
+    WriteOptions(box, false);
   }
 
   void TearDown() override { DeleteKeyTree(HKEY_CURRENT_USER, kPlayerKey); }

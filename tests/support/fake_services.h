@@ -3,6 +3,7 @@
 #pragma once
 
 #include "os/fake/fake_collation.h"
+#include "os/fake/fake_file_dialogs.h"
 #include "os/fake/fake_file_system.h"
 #include "os/fake/fake_media_device.h"
 #include "os/fake/fake_notify_area.h"
@@ -15,7 +16,7 @@ namespace testing_support {
 
 struct FakeServices {
   explicit FakeServices(os::MessageLoop& loop)
-      : services{loop, notifyArea, threadPriority, files, registry, shell, collation,
+      : services{loop, notifyArea, threadPriority, files, registry, shell, collation, fileDialogs,
                  [this, &loop] { return std::make_unique<os::FakeMediaDevice>(media, loop); }} {}
   FakeServices(const FakeServices&) = delete;
   FakeServices& operator=(const FakeServices&) = delete;
@@ -26,6 +27,7 @@ struct FakeServices {
   os::FakeRegistry registry;
   os::FakeShell shell;
   os::FakeCollation collation;
+  os::FakeFileDialogs fileDialogs{files};
   os::FakeMediaLibrary media;
   os::Services services;
 };

@@ -1,6 +1,7 @@
 #include "support/player_fixture.h"
 
 #include "base/text.h"
+#include "player/shell/player_keys.h"
 #include "player/shell/program_entry.h"
 
 namespace testing_support {
@@ -14,6 +15,10 @@ std::uint32_t SequenceRandom::Next31() {
 }
 
 player::TFormPlayer& PlayerFixture::Construct(std::vector<std::string> words) {
+  // Installed as setup installs it, with ProgramFolder empty: the reset files at the drive's root.
+  for (const char* reset : {"Gm_reset.mid", "Gs_reset.mid", "Xg_reset.mid"})
+    env.files.AddFile(std::string("C:\\Reset\\") + reset, "MThd");
+  player::ReadHideOption(env.app);
   player::NameApplication(env.app);
   form = std::make_unique<player::TFormPlayer>(std::move(words), random);
   return *form;
@@ -22,6 +27,8 @@ player::TFormPlayer& PlayerFixture::Construct(std::vector<std::string> words) {
 void PlayerFixture::Create() {
   designTimerInterval = form->ThreadedTimer.Interval();
   if (!realTicks) form->ThreadedTimer.SetInterval(60000);
+  if (!firstRun && !env.registry.KeyExists(player::kOptionsKey)) form->SaveOptionsClick(form.get());
+  env.registry.ClearLog();
   player::CreateMainWindow(env.app, *form);
   if (env.app.ShowMainForm) form->SetVisible(true);
 }

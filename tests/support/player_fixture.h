@@ -37,11 +37,15 @@ class PlayerFixture : public ::testing::Test {
   // it down so that no tick lands where the test did not put one (tests call ThreadedTimerTimer).
   bool realTicks = false;
   std::uint16_t designTimerInterval = 0;
+  // Unless a test asks for the first run, Create stores the window's state as the options of an earlier
+  // run when the test has stored none, so that start-up reads them back and looks at the command line.
+  bool firstRun = false;
 
-  // Names the application and makes the main window with the command-line words, not yet created.
+  // Reads the hide option, names the application and makes the main window with the command-line
+  // words, not yet created.
   player::TFormPlayer& Construct(std::vector<std::string> words = {});
   // Creates the window (FormCreate runs) and makes it invisible again, as the program entry does,
-  // then shows it as the message loop does when it starts.
+  // then shows it as the message loop does when it starts. The registry log starts empty.
   void Create();
   player::TFormPlayer& Start(std::vector<std::string> words = {}) {
     Construct(std::move(words));

@@ -7,8 +7,12 @@ namespace {
 
 using testing_support::PlayerFixture;
 
+// The first run shows the window as it is designed: no stored options lay it out.
 struct LayoutTest : PlayerFixture {
-  void SetUp() override { Start(); }
+  void SetUp() override {
+    firstRun = true;
+    Start();
+  }
 };
 
 TEST_F(LayoutTest, PanelsSitWhereTheWindowIsDesigned) {

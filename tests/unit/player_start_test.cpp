@@ -96,15 +96,6 @@ TEST_F(StartTest, SwitchesOnlyBehaveLikeNoCommandLine) {
   EXPECT_TRUE(form->QuitPending);
 }
 
-TEST_F(StartTest, AListFileIsHandedOnToTheListLoadUnread) {
-  StartWith({"C:\\Lists\\Evening.MPL"}, true);
-  EXPECT_EQ(form->LastListFileName, "C:\\Lists\\Evening.MPL");
-  EXPECT_EQ(form->ListFileName, "*.mpl");
-  EXPECT_TRUE(form->PathList.empty());
-  EXPECT_TRUE(env.media.Log().empty());
-  EXPECT_TRUE(form->Visible());
-}
-
 struct BadName {
   std::vector<std::string> words;
   bool box;

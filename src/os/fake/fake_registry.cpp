@@ -71,6 +71,7 @@ std::optional<RegistryType> FakeRegistry::ValueType(const RegistryKey& key, cons
 }
 
 RegistryError FakeRegistry::ReadString(const RegistryKey& key, const std::string& name, std::string& value) {
+  log_.push_back("read " + name);
   const Value* found = FindValue(key, name);
   if (!found) return RegistryError::NotFound;
   if (found->type != RegistryType::String && found->type != RegistryType::ExpandString) {
@@ -81,6 +82,7 @@ RegistryError FakeRegistry::ReadString(const RegistryKey& key, const std::string
 }
 
 RegistryError FakeRegistry::ReadInteger(const RegistryKey& key, const std::string& name, std::uint32_t& value) {
+  log_.push_back("read " + name);
   const Value* found = FindValue(key, name);
   if (!found) return RegistryError::NotFound;
   if (found->type != RegistryType::Integer) return RegistryError::WrongType;
@@ -89,9 +91,11 @@ RegistryError FakeRegistry::ReadInteger(const RegistryKey& key, const std::strin
 }
 
 RegistryError FakeRegistry::Write(const RegistryKey& key, const std::string& name, Value value) {
+  log_.push_back("write " + name);
   Node* node = Find(key, false);
   if (!node) return RegistryError::NotFound;
   if (RefuseWrites) return RegistryError::AccessDenied;
+  if (refused_.count(base::LowerCase(name))) return RegistryError::Failed;
   node->values.insert_or_assign(base::LowerCase(name), std::move(value));
   return RegistryError::None;
 }
@@ -109,7 +113,12 @@ RegistryError FakeRegistry::WriteInteger(const RegistryKey& key, const std::stri
   return Write(key, name, {RegistryType::Integer, {}, value});
 }
 
+void FakeRegistry::WriteBinary(const RegistryKey& key, const std::string& name, const std::string& bytes) {
+  Find(key, true)->values.insert_or_assign(base::LowerCase(name), Value{RegistryType::Binary, bytes});
+}
+
 RegistryError FakeRegistry::DeleteValue(const RegistryKey& key, const std::string& name) {
+  log_.push_back("delete " + name);
   Node* node = Find(key, false);
   if (!node) return RegistryError::NotFound;
   const auto found = node->values.find(base::LowerCase(name));

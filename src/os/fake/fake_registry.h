@@ -4,8 +4,11 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
+#include "base/text.h"
 #include "os/registry.h"
 
 namespace os {
@@ -27,6 +30,17 @@ class FakeRegistry final : public Registry {
   // Makes every creation and write fail with AccessDenied, as for a key without write rights.
   bool RefuseWrites = false;
 
+  // Writes of values of this name, in any key, fail with Failed (the other values are written).
+  void RefuseWritesOf(const std::string& name) { refused_.insert(base::LowerCase(name)); }
+
+  // Test set-up: a REG_BINARY value, which no program here writes but a user or another program may.
+  void WriteBinary(const RegistryKey& key, const std::string& name, const std::string& bytes);
+
+  // The values asked for, in order, as "read <name>", "write <name>" or "delete <name>" (key left out),
+  // whether or not the call succeeded. Key operations and type queries are not recorded.
+  const std::vector<std::string>& Log() const { return log_; }
+  void ClearLog() { log_.clear(); }
+
  private:
   struct Value {
     RegistryType type;
@@ -43,6 +57,8 @@ class FakeRegistry final : public Registry {
   RegistryError Write(const RegistryKey& key, const std::string& name, Value value);
 
   Node roots_[3];
+  std::set<std::string> refused_;  // lower-case value names
+  std::vector<std::string> log_;
 };
 
 }  // namespace os

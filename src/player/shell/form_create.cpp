@@ -23,16 +23,17 @@ void TFormPlayer::FormCreate(ui::TObject* sender) {
   DgSecIn.SetDelay(0);
   DgMinIn.SetDelay(0);
 
-  // A file that cannot be opened ends the start here; the window still comes up.
+  // An option that cannot be read or a file that cannot be opened ends the start there; the window
+  // (or with the hide option the tray icon) still comes up.
   ui::Application().Dispatch([this] {
-    if (commandLine_.empty()) return;
+    if (!RestoreAtStartUp()) return;
     const StartCommand command = ParseStartCommand(commandLine_);
     PlayRequested = command.play;
     QuitPending = command.close;
     switch (command.kind) {
       case StartCommand::Kind::MediaFile: MediaFileStart(command.file); break;
       case StartCommand::Kind::ListFile: ListFileStart(command.file); break;
-      case StartCommand::Kind::None: break;
+      case StartCommand::Kind::None: AutoLoadLastList(); break;
     }
   });
 
@@ -43,7 +44,5 @@ void TFormPlayer::FormCreate(ui::TObject* sender) {
   }
   screen.SetCursor(ui::TCursor::crDefault);
 }
-
-void TFormPlayer::ListFileStart(const std::string& file) { LastListFileName = file; }
 
 }  // namespace player

@@ -9,6 +9,9 @@ class FakeSubject final : public RegistrySubject {
  public:
   os::Registry& Registry() override { return registry_; }
   os::RegistryKey TestKey() const override { return {os::RegistryRoot::CurrentUser, "Software\\Tunora Contract"}; }
+  void WriteBinary(const os::RegistryKey& key, const std::string& name, const std::string& bytes) override {
+    registry_.WriteBinary(key, name, bytes);
+  }
 
  private:
   os::FakeRegistry registry_;

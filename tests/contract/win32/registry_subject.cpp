@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "os/win32/win32_registry.h"
@@ -20,6 +22,16 @@ class Win32Subject final : public RegistrySubject {
 
   os::Registry& Registry() override { return registry_; }
   os::RegistryKey TestKey() const override { return key_; }
+  void WriteBinary(const os::RegistryKey& key, const std::string& name, const std::string& bytes) override {
+    HKEY handle;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
+                              nullptr),
+              ERROR_SUCCESS);
+    EXPECT_EQ(RegSetValueExA(handle, name.c_str(), 0, REG_BINARY, reinterpret_cast<const BYTE*>(bytes.data()),
+                             static_cast<DWORD>(bytes.size())),
+              ERROR_SUCCESS);
+    RegCloseKey(handle);
+  }
 
  private:
   os::RegistryKey key_;
