@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
 
 #include "base/text.h"
 #include "support/player_fixture.h"
@@ -68,6 +69,16 @@ TEST_F(PositionTest, TheFormsTimerRefreshesFiveTimesASecondAtHigherPriority) {
   EXPECT_TRUE(form->ThreadedTimer.Active());
   EXPECT_EQ(form->TimeCount.Tag, 0);
   EXPECT_EQ(Colours(), kLime);
+}
+
+// The fixture slows the timer between Construct and Create: its worker must not have read the form's
+// interval before that.
+TEST_F(PositionTest, TheWorkerStartsOnlyWhenTheWindowIsCreated) {
+  Construct();
+  EXPECT_EQ(form->ThreadedTimer.Worker().ThreadID(), std::thread::id());
+  Create();
+  EXPECT_NE(form->ThreadedTimer.Worker().ThreadID(), std::thread::id());
+  EXPECT_EQ(designTimerInterval, 200);
 }
 
 TEST_F(PositionTest, ElapsedAndRemainingTimeOfAPlayingFile) {
