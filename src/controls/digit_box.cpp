@@ -42,7 +42,7 @@ void TDigitBox::ConstrainBounds(int& width, int& height) {
 
 void TDigitBox::SetColor1(ui::TColor color) {
   color1_ = color;
-  DrawDigits();
+  DrawChangedDigits();
 }
 
 void TDigitBox::SetColor2(ui::TColor color) {
@@ -63,7 +63,7 @@ void TDigitBox::SetDelay(std::uint32_t delay) {
   timer_.SetInterval(delay);
   if (delay == 0 && value_ != target_) {
     value_ = target_;
-    DrawDigits();
+    DrawChangedDigits();
   }
 }
 
@@ -74,7 +74,7 @@ void TDigitBox::SetValue(std::uint32_t value) {
   } else if (value != target_) {
     timer_.SetEnabled(true);
   }
-  DrawDigits();
+  DrawChangedDigits();
   if (OnValueChange) OnValueChange(this);
 }
 
@@ -83,7 +83,7 @@ void TDigitBox::SetTarget(std::uint32_t target) {
   target_ = target;
   if (delay_ == 0) {
     value_ = target;
-    DrawDigits();
+    DrawChangedDigits();
   } else if (target != value_) {
     timer_.SetEnabled(true);
   }
@@ -103,7 +103,23 @@ void TDigitBox::Paint() {
   DrawDigits();
 }
 
+TDigitBox::Look TDigitBox::CurrentLook() const {
+  // Only the lowest Digits decimal digits show; ten or more cells show every digit a value can have.
+  std::uint32_t shown = value_;
+  if (digits_ < 10) {
+    std::uint32_t limit = 1;
+    for (std::uint32_t i = 0; i < digits_; ++i) limit *= 10;
+    shown %= limit;
+  }
+  return {digits_, shown, color1_, color2_};
+}
+
+void TDigitBox::DrawChangedDigits() {
+  if (drawn_ != CurrentLook()) DrawDigits();
+}
+
 void TDigitBox::DrawDigits() {
+  drawn_ = CurrentLook();
   std::uint32_t rest = value_;
   for (std::uint32_t i = 0; i < digits_; ++i) {
     const int x = kCellWidth * static_cast<int>(digits_ - 1 - i) + 2;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "ui/control.h"
 #include "ui/timer.h"
@@ -53,6 +54,19 @@ class TDigitBox : public ui::TCustomControl {
   std::uint32_t value_ = 0;
   std::uint32_t target_ = 0;
   ui::TTimer timer_;
+
+  // DrawDigits, unless the digits and colours are those the canvas last got: a refresh that changes
+  // nothing visible draws nothing. Whatever covers the box later has it painted again.
+  void DrawChangedDigits();
+
+  // What DrawDigits last put on the canvas: the cells, the digits they show and the two colours.
+  struct Look {
+    std::uint32_t digits, shown;
+    ui::TColor lit, unlit;
+    bool operator==(const Look&) const = default;
+  };
+  Look CurrentLook() const;
+  std::optional<Look> drawn_;
 };
 
 // The counter's boxes take double clicks; every control already carries OnDblClick, so this class

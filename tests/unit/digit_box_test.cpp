@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -248,6 +249,42 @@ TEST_F(DigitBoxTest, ShowsTheLowestDigitsWithLeadingZerosInTheCurrentColours) {
   box.SetDigits(0);
   EXPECT_EQ(box.Width(), 2);
   EXPECT_EQ(ShownText(), "");
+}
+
+// A setter that leaves the shown digits and both colours as they are draws nothing; any visible change
+// and any paint draws. The canvas is covered in navy first, so that what is drawn shows.
+TEST_F(DigitBoxTest, SettersThatChangeNothingVisibleDrawNothing) {
+  box.SetDigits(2);
+  box.SetColor1(ui::clLime);
+  box.SetColor2(ui::clBlack);
+  box.SetDelay(0);
+  box.SetValue(7);
+  struct Case {
+    const char* name;
+    std::function<void()> set;
+    const char* shown;  // nullptr: nothing drawn
+  } cases[] = {
+      {"same value", [&] { box.SetValue(7); }, nullptr},
+      {"same target", [&] { box.SetTarget(7); }, nullptr},
+      {"same segment colour", [&] { box.SetColor1(ui::clLime); }, nullptr},
+      {"value beyond the cells, same digits", [&] { box.SetValue(107); }, nullptr},
+      {"delay back to zero at the target", [&] { box.SetDelay(0); }, nullptr},
+      {"another value", [&] { box.SetValue(8); }, "08"},
+      {"another target", [&] { box.SetTarget(9); }, "09"},
+      {"another segment colour", [&] { box.SetColor1(ui::clRed); }, "09"},
+      {"a paint", [&] { box.Invalidate(); }, "09"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    box.Canvas().FillRect({0, 0, box.Width(), box.Height()}, ui::clNavy);
+    c.set();
+    if (c.shown) {
+      EXPECT_EQ(ShownText(), c.shown);
+    } else {
+      EXPECT_EQ(PixelAt(2 + 1, 2), ui::clNavy);
+      EXPECT_EQ(PixelAt(13 + 2 + 1, 2), ui::clNavy);
+    }
+  }
 }
 
 }  // namespace

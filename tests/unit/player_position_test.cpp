@@ -8,6 +8,7 @@
 
 #include "base/text.h"
 #include "support/player_fixture.h"
+#include "ui/headless/raster_canvas.h"
 
 namespace {
 
@@ -103,6 +104,32 @@ TEST_F(PositionTest, ElapsedAndRemainingTimeOfAPlayingFile) {
   Tick();
   EXPECT_EQ(Counter(), "01:05");
   EXPECT_TRUE(TakeMediaLog().empty());
+}
+
+// Five ticks a second, but the counter's digits change once a second: the ticks in between draw
+// nothing. The boxes are covered in navy, so that any drawing shows.
+TEST_F(PositionTest, TicksThatChangeNoDigitDrawNothing) {
+  Load({"C:\\Evening.wav"});
+  PlayFor(65000);
+  Tick();
+  auto covered = [](controls::TDigitBox& box) {
+    return static_cast<ui::RasterCanvas&>(box.Canvas()).Pixel(3, 2) == ui::clNavy;
+  };
+  for (controls::TDigitBox* box : {&form->DgMinIn, &form->DgSecIn})
+    box->Canvas().FillRect({0, 0, box->Width(), box->Height()}, ui::clNavy);
+  for (int tick = 0; tick < 4; ++tick) {
+    Wait(200);
+    Tick();
+  }
+  EXPECT_EQ(Counter(), "01:05");
+  EXPECT_TRUE(covered(form->DgMinIn));
+  EXPECT_TRUE(covered(form->DgSecIn));
+  Wait(200);
+  Tick();
+  EXPECT_EQ(Counter(), "01:06");
+  EXPECT_EQ(form->TrackBar.Position(), 66);
+  EXPECT_TRUE(covered(form->DgMinIn));
+  EXPECT_FALSE(covered(form->DgSecIn));
 }
 
 TEST_F(PositionTest, SwitchingWhilePausedChangesTheColourAtOnceAndTheDigitsWhenPlayingAgain) {
