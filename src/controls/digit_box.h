@@ -55,9 +55,13 @@ class TDigitBox : public ui::TCustomControl {
   std::uint32_t target_ = 0;
   ui::TTimer timer_;
 
-  // DrawDigits, unless the digits and colours are those the canvas last got: a refresh that changes
-  // nothing visible draws nothing. Whatever covers the box later has it painted again.
+  // Brings the canvas to the current digits and colours, drawing only what differs from what it last
+  // got: nothing when nothing visible changed (a refresh five times a second of a counter that moves
+  // once a second), only the segments that go on or off when only the number changed, everything
+  // otherwise. Whatever covers the box later has it painted again.
   void DrawChangedDigits();
+  // The left edge of cell i, counted from the units cell.
+  int CellLeft(std::uint32_t i) const;
 
   // What DrawDigits last put on the canvas: the cells, the digits they show and the two colours.
   struct Look {

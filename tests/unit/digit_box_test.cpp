@@ -262,27 +262,53 @@ TEST_F(DigitBoxTest, SettersThatChangeNothingVisibleDrawNothing) {
   struct Case {
     const char* name;
     std::function<void()> set;
-    const char* shown;  // nullptr: nothing drawn
+    bool draws;
   } cases[] = {
-      {"same value", [&] { box.SetValue(7); }, nullptr},
-      {"same target", [&] { box.SetTarget(7); }, nullptr},
-      {"same segment colour", [&] { box.SetColor1(ui::clLime); }, nullptr},
-      {"value beyond the cells, same digits", [&] { box.SetValue(107); }, nullptr},
-      {"delay back to zero at the target", [&] { box.SetDelay(0); }, nullptr},
-      {"another value", [&] { box.SetValue(8); }, "08"},
-      {"another target", [&] { box.SetTarget(9); }, "09"},
-      {"another segment colour", [&] { box.SetColor1(ui::clRed); }, "09"},
-      {"a paint", [&] { box.Invalidate(); }, "09"},
+      {"same value", [&] { box.SetValue(7); }, false},
+      {"same target", [&] { box.SetTarget(7); }, false},
+      {"same segment colour", [&] { box.SetColor1(ui::clLime); }, false},
+      {"value beyond the cells, same digits", [&] { box.SetValue(107); }, false},
+      {"delay back to zero at the target", [&] { box.SetDelay(0); }, false},
+      {"another value", [&] { box.SetValue(8); }, true},
+      {"another target", [&] { box.SetTarget(9); }, true},
+      {"another segment colour", [&] { box.SetColor1(ui::clRed); }, true},
+      {"a paint", [&] { box.Invalidate(); }, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     box.Canvas().FillRect({0, 0, box.Width(), box.Height()}, ui::clNavy);
     c.set();
-    if (c.shown) {
-      EXPECT_EQ(ShownText(), c.shown);
-    } else {
-      EXPECT_EQ(PixelAt(2 + 1, 2), ui::clNavy);
-      EXPECT_EQ(PixelAt(13 + 2 + 1, 2), ui::clNavy);
+    bool drawn = false;
+    for (int y = 0; y < box.Height(); ++y)
+      for (int x = 0; x < box.Width(); ++x) drawn = drawn || PixelAt(x, y) != ui::clNavy;
+    EXPECT_EQ(drawn, c.draws);
+  }
+  EXPECT_EQ(ShownText(), "09");
+}
+
+// A new number draws only the segments that go on or off (5 to 6 lights the lower left segment and
+// leaves the rest as drawn), and whatever number stood before, the box ends up as a full drawing.
+TEST_F(DigitBoxTest, ANewNumberRedrawsOnlyTheSegmentsThatChange) {
+  box.SetDigits(1);
+  box.SetColor1(ui::clLime);
+  box.SetColor2(ui::clBlack);
+  box.SetDelay(0);
+  box.SetValue(5);
+  box.Canvas().FillRect({0, 0, box.Width(), box.Height()}, ui::clNavy);
+  box.SetValue(6);
+  EXPECT_EQ(PixelAt(2, 2 + 12), ui::clLime) << "lower left segment";
+  EXPECT_EQ(PixelAt(2 + 1, 2), ui::clNavy) << "top segment, lit before and after";
+  EXPECT_EQ(PixelAt(2 + 10, 2 + 2), ui::clNavy) << "upper right segment, unlit before and after";
+
+  for (unsigned from = 0; from < 10; ++from) {
+    for (unsigned to = 0; to < 10; ++to) {
+      box.SetValue(from);
+      box.Invalidate();
+      box.SetValue(to);
+      const auto pixels = DigitPixels(to, 2, 2);
+      for (const auto& [at, lit] : pixels)
+        ASSERT_EQ(PixelAt(at.first, at.second), lit ? ui::clLime : ui::clBlack)
+            << from << " to " << to << " at " << at.first << "," << at.second;
     }
   }
 }
