@@ -11,6 +11,8 @@ constexpr int kCellWidth = 13, kHeight = 25;
 // Bit k lights segment k + 1: top, upper left, upper right, middle, lower left, lower right, bottom.
 constexpr std::uint8_t kSegmentMasks[10] = {0x77, 0x24, 0x5D, 0x6D, 0x2E, 0x6B, 0x7B, 0x25, 0x7F, 0x2F};
 
+bool SegmentLit(unsigned digit, int segment) { return (kSegmentMasks[digit] >> (segment - 1)) & 1; }
+
 struct Line {
   int x1, y1, x2, y2;
 };
@@ -42,7 +44,7 @@ void TDigitBox::ConstrainBounds(int& width, int& height) {
 
 void TDigitBox::SetColor1(ui::TColor color) {
   color1_ = color;
-  DrawDigits();
+  DrawChangedDigits();
 }
 
 void TDigitBox::SetColor2(ui::TColor color) {
@@ -63,7 +65,7 @@ void TDigitBox::SetDelay(std::uint32_t delay) {
   timer_.SetInterval(delay);
   if (delay == 0 && value_ != target_) {
     value_ = target_;
-    DrawDigits();
+    DrawChangedDigits();
   }
 }
 
@@ -74,7 +76,7 @@ void TDigitBox::SetValue(std::uint32_t value) {
   } else if (value != target_) {
     timer_.SetEnabled(true);
   }
-  DrawDigits();
+  DrawChangedDigits();
   if (OnValueChange) OnValueChange(this);
 }
 
@@ -83,7 +85,7 @@ void TDigitBox::SetTarget(std::uint32_t target) {
   target_ = target;
   if (delay_ == 0) {
     value_ = target;
-    DrawDigits();
+    DrawChangedDigits();
   } else if (target != value_) {
     timer_.SetEnabled(true);
   }
@@ -103,18 +105,50 @@ void TDigitBox::Paint() {
   DrawDigits();
 }
 
+TDigitBox::Look TDigitBox::CurrentLook() const {
+  // Only the lowest Digits decimal digits show; ten or more cells show every digit a value can have.
+  std::uint32_t shown = value_;
+  if (digits_ < 10) {
+    std::uint32_t limit = 1;
+    for (std::uint32_t i = 0; i < digits_; ++i) limit *= 10;
+    shown %= limit;
+  }
+  return {digits_, shown, color1_, color2_};
+}
+
+int TDigitBox::CellLeft(std::uint32_t i) const { return kCellWidth * static_cast<int>(digits_ - 1 - i) + 2; }
+
+void TDigitBox::DrawChangedDigits() {
+  const Look now = CurrentLook();
+  if (drawn_ == now) return;
+  if (!drawn_ || drawn_->digits != now.digits || drawn_->lit != now.lit || drawn_->unlit != now.unlit) {
+    DrawDigits();
+    return;
+  }
+  // Segments do not overlap, so those that keep their state already show what DrawDigits would draw.
+  std::uint32_t before = drawn_->shown, after = now.shown;
+  drawn_ = now;
+  for (std::uint32_t i = 0; i < digits_; ++i, before /= 10, after /= 10) {
+    const unsigned from = before % 10, to = after % 10;
+    if (from == to) continue;
+    for (int segment = 7; segment >= 1; --segment) {
+      const bool lit = SegmentLit(to, segment);
+      if (lit != SegmentLit(from, segment)) DrawSegment(segment, lit, CellLeft(i), 2);
+    }
+  }
+}
+
 void TDigitBox::DrawDigits() {
+  drawn_ = CurrentLook();
   std::uint32_t rest = value_;
   for (std::uint32_t i = 0; i < digits_; ++i) {
-    const int x = kCellWidth * static_cast<int>(digits_ - 1 - i) + 2;
-    DrawDigit(rest % 10, x, 2);
+    DrawDigit(rest % 10, CellLeft(i), 2);
     rest /= 10;
   }
 }
 
 void TDigitBox::DrawDigit(unsigned digit, int x, int y) {
-  for (int segment = 7; segment >= 1; --segment)
-    DrawSegment(segment, (kSegmentMasks[digit] >> (segment - 1)) & 1, x, y);
+  for (int segment = 7; segment >= 1; --segment) DrawSegment(segment, SegmentLit(digit, segment), x, y);
 }
 
 void TDigitBox::DrawSegment(int segment, bool lit, int x, int y) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "ui/control.h"
 #include "ui/timer.h"
@@ -53,6 +54,23 @@ class TDigitBox : public ui::TCustomControl {
   std::uint32_t value_ = 0;
   std::uint32_t target_ = 0;
   ui::TTimer timer_;
+
+  // Brings the canvas to the current digits and colours, drawing only what differs from what it last
+  // got: nothing when nothing visible changed (a refresh five times a second of a counter that moves
+  // once a second), only the segments that go on or off when only the number changed, everything
+  // otherwise. Whatever covers the box later has it painted again.
+  void DrawChangedDigits();
+  // The left edge of cell i, counted from the units cell.
+  int CellLeft(std::uint32_t i) const;
+
+  // What DrawDigits last put on the canvas: the cells, the digits they show and the two colours.
+  struct Look {
+    std::uint32_t digits, shown;
+    ui::TColor lit, unlit;
+    bool operator==(const Look&) const = default;
+  };
+  Look CurrentLook() const;
+  std::optional<Look> drawn_;
 };
 
 // The counter's boxes take double clicks; every control already carries OnDblClick, so this class

@@ -46,7 +46,7 @@ class TThreadedTimer : public ui::TComponent {
   void SetThreadPriority(ui::TThreadPriority priority);
 
   // The owner has set the stored properties: from now on the worker runs while the timer is active.
-  void Loaded();
+  void Loaded() override;
 
   // Ticks are produced: Enabled, a non-zero Interval and an OnTimer handler.
   bool Active() const { return enabled_ && interval_ != 0 && onTimer_; }

@@ -39,8 +39,6 @@ TFormPlayer::TFormPlayer(std::vector<std::string> commandLine, base::RandomSourc
   BuildMenus();
   BuildLayout();
   BindEvents();
-  // The form has set the timer's properties: from here on its worker runs.
-  ThreadedTimer.Loaded();
 }
 
 TFormPlayer::~TFormPlayer() { ThreadedTimer.SetEnabled(false); }

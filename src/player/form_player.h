@@ -413,11 +413,14 @@ class TFormPlayer : public ui::TForm {
   void BindCounterSwitch(const ui::TNotifyEvent& handler);
   // Shuffle has used up a list read from a file: the file fills the list again.
   void RereadShuffledList();
-  // Removes the current entry for shuffle play; the stepping commands go off at one entry left.
-  void DeleteShuffledEntry(int index);
+  // Removes the entry shuffle has played; the stepping commands go off at one entry left. When it was
+  // the last entry, the list is read again from its file or cleared, and false says that nothing is
+  // left for the caller to choose.
+  bool ConsumeShuffledEntry(int index);
   // The entry Next (forward) or Previous goes to: the neighbour, wrapping at the ends, or in the
-  // random modes a random one, shuffle removing the current entry first.
-  int StepIndex(bool forward);
+  // random modes a random one, shuffle removing the current entry first; none when shuffle used up
+  // the list (it has been read again or cleared).
+  std::optional<int> StepIndex(bool forward);
   // The mode labels' colours and the Next and Previous hints follow the mode check marks.
   void ShowPlayModes();
 

@@ -20,6 +20,10 @@ class TComponent : public TObject {
   TComponent* Owner() const { return owner_; }
   const std::vector<TComponent*>& Components() const { return components_; }
 
+  // The owner has set the stored properties; a form's components hear it when the form is created,
+  // before its OnCreate.
+  virtual void Loaded() {}
+
   int Tag = 0;
 
  private:

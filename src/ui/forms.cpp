@@ -10,6 +10,13 @@ namespace ui {
 
 namespace {
 TApplication* theApplication = nullptr;
+
+void LoadComponents(TComponent& owner) {
+  for (TComponent* component : owner.Components()) {
+    component->Loaded();
+    LoadComponents(*component);
+  }
+}
 }  // namespace
 
 TApplication& Application() {
@@ -87,6 +94,7 @@ void TApplication::SetTitle(const std::string& title) {
 
 void TApplication::CreateForm(TForm& form) {
   if (!mainForm_) mainForm_ = &form;
+  LoadComponents(form);
   form.CreateHandle();
   if (form.Menu()) form.Menu()->CreateHandle();
   if (form.OnCreate) form.OnCreate(&form);

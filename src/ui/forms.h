@@ -88,7 +88,8 @@ class TApplication {
   std::string HelpFile;
   bool ShowMainForm = true;
 
-  // Makes the form's windows and runs its OnCreate; the first form made is the main form.
+  // Tells the form's components that they are loaded, makes the form's windows and runs its OnCreate;
+  // the first form made is the main form.
   void CreateForm(TForm& form);
   TForm* MainForm() const { return mainForm_; }
 

@@ -33,8 +33,9 @@ class PlayerFixture : public ::testing::Test {
   HeadlessApp env;
   SequenceRandom random;
   std::unique_ptr<player::TFormPlayer> form;
-  // The refresh timer's worker runs on a real thread. Unless a test asks for its real pace, Create slows
-  // it down so that no tick lands where the test did not put one (tests call ThreadedTimerTimer).
+  // The refresh timer's worker runs on a real thread, started when the window is created. Unless a test
+  // asks for its real pace, Create slows it down before that, so that no tick lands where the test did
+  // not put one (tests call ThreadedTimerTimer).
   bool realTicks = false;
   std::uint16_t designTimerInterval = 0;
   // Unless a test asks for the first run, Create stores the window's state as the options of an earlier

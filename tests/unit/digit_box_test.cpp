@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -248,6 +249,68 @@ TEST_F(DigitBoxTest, ShowsTheLowestDigitsWithLeadingZerosInTheCurrentColours) {
   box.SetDigits(0);
   EXPECT_EQ(box.Width(), 2);
   EXPECT_EQ(ShownText(), "");
+}
+
+// A setter that leaves the shown digits and both colours as they are draws nothing; any visible change
+// and any paint draws. The canvas is covered in navy first, so that what is drawn shows.
+TEST_F(DigitBoxTest, SettersThatChangeNothingVisibleDrawNothing) {
+  box.SetDigits(2);
+  box.SetColor1(ui::clLime);
+  box.SetColor2(ui::clBlack);
+  box.SetDelay(0);
+  box.SetValue(7);
+  struct Case {
+    const char* name;
+    std::function<void()> set;
+    bool draws;
+  } cases[] = {
+      {"same value", [&] { box.SetValue(7); }, false},
+      {"same target", [&] { box.SetTarget(7); }, false},
+      {"same segment colour", [&] { box.SetColor1(ui::clLime); }, false},
+      {"value beyond the cells, same digits", [&] { box.SetValue(107); }, false},
+      {"delay back to zero at the target", [&] { box.SetDelay(0); }, false},
+      {"another value", [&] { box.SetValue(8); }, true},
+      {"another target", [&] { box.SetTarget(9); }, true},
+      {"another segment colour", [&] { box.SetColor1(ui::clRed); }, true},
+      {"a paint", [&] { box.Invalidate(); }, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    box.Canvas().FillRect({0, 0, box.Width(), box.Height()}, ui::clNavy);
+    c.set();
+    bool drawn = false;
+    for (int y = 0; y < box.Height(); ++y)
+      for (int x = 0; x < box.Width(); ++x) drawn = drawn || PixelAt(x, y) != ui::clNavy;
+    EXPECT_EQ(drawn, c.draws);
+  }
+  EXPECT_EQ(ShownText(), "09");
+}
+
+// A new number draws only the segments that go on or off (5 to 6 lights the lower left segment and
+// leaves the rest as drawn), and whatever number stood before, the box ends up as a full drawing.
+TEST_F(DigitBoxTest, ANewNumberRedrawsOnlyTheSegmentsThatChange) {
+  box.SetDigits(1);
+  box.SetColor1(ui::clLime);
+  box.SetColor2(ui::clBlack);
+  box.SetDelay(0);
+  box.SetValue(5);
+  box.Canvas().FillRect({0, 0, box.Width(), box.Height()}, ui::clNavy);
+  box.SetValue(6);
+  EXPECT_EQ(PixelAt(2, 2 + 12), ui::clLime) << "lower left segment";
+  EXPECT_EQ(PixelAt(2 + 1, 2), ui::clNavy) << "top segment, lit before and after";
+  EXPECT_EQ(PixelAt(2 + 10, 2 + 2), ui::clNavy) << "upper right segment, unlit before and after";
+
+  for (unsigned from = 0; from < 10; ++from) {
+    for (unsigned to = 0; to < 10; ++to) {
+      box.SetValue(from);
+      box.Invalidate();
+      box.SetValue(to);
+      const auto pixels = DigitPixels(to, 2, 2);
+      for (const auto& [at, lit] : pixels)
+        ASSERT_EQ(PixelAt(at.first, at.second), lit ? ui::clLime : ui::clBlack)
+            << from << " to " << to << " at " << at.first << "," << at.second;
+    }
+  }
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
 
 #include "base/text.h"
 #include "support/player_fixture.h"
+#include "ui/headless/raster_canvas.h"
 
 namespace {
 
@@ -70,6 +72,16 @@ TEST_F(PositionTest, TheFormsTimerRefreshesFiveTimesASecondAtHigherPriority) {
   EXPECT_EQ(Colours(), kLime);
 }
 
+// The fixture slows the timer between Construct and Create: its worker must not have read the form's
+// interval before that.
+TEST_F(PositionTest, TheWorkerStartsOnlyWhenTheWindowIsCreated) {
+  Construct();
+  EXPECT_EQ(form->ThreadedTimer.Worker().ThreadID(), std::thread::id());
+  Create();
+  EXPECT_NE(form->ThreadedTimer.Worker().ThreadID(), std::thread::id());
+  EXPECT_EQ(designTimerInterval, 200);
+}
+
 TEST_F(PositionTest, ElapsedAndRemainingTimeOfAPlayingFile) {
   Load({"C:\\Evening.wav"});
   PlayFor(65000);
@@ -92,6 +104,36 @@ TEST_F(PositionTest, ElapsedAndRemainingTimeOfAPlayingFile) {
   Tick();
   EXPECT_EQ(Counter(), "01:05");
   EXPECT_TRUE(TakeMediaLog().empty());
+}
+
+// Five ticks a second, but the counter's digits change once a second: the ticks in between draw
+// nothing. The boxes are covered in navy, so that any drawing shows.
+TEST_F(PositionTest, TicksThatChangeNoDigitDrawNothing) {
+  Load({"C:\\Evening.wav"});
+  PlayFor(65000);
+  Tick();
+  auto covered = [](controls::TDigitBox& box) {
+    auto& raster = static_cast<ui::RasterCanvas&>(box.Canvas());
+    for (int y = 0; y < box.Height(); ++y)
+      for (int x = 0; x < box.Width(); ++x)
+        if (raster.Pixel(x, y) != ui::clNavy) return false;
+    return true;
+  };
+  for (controls::TDigitBox* box : {&form->DgMinIn, &form->DgSecIn})
+    box->Canvas().FillRect({0, 0, box->Width(), box->Height()}, ui::clNavy);
+  for (int tick = 0; tick < 4; ++tick) {
+    Wait(200);
+    Tick();
+  }
+  EXPECT_EQ(Counter(), "01:05");
+  EXPECT_TRUE(covered(form->DgMinIn));
+  EXPECT_TRUE(covered(form->DgSecIn));
+  Wait(200);
+  Tick();
+  EXPECT_EQ(Counter(), "01:06");
+  EXPECT_EQ(form->TrackBar.Position(), 66);
+  EXPECT_TRUE(covered(form->DgMinIn));
+  EXPECT_FALSE(covered(form->DgSecIn));
 }
 
 TEST_F(PositionTest, SwitchingWhilePausedChangesTheColourAtOnceAndTheDigitsWhenPlayingAgain) {

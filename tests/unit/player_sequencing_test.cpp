@@ -462,6 +462,54 @@ TEST_F(SequencingTest, ShuffleNextRemovesTheCurrentEntry) {
   EXPECT_TRUE(Playing());
 }
 
+// Shuffle's Next and Previous on the one entry left use up the list just as the end of that entry does:
+// the list file fills it again (its random entry started with Loop on) or the list is cleared.
+TEST_F(SequencingTest, ShuffleStepOnTheLastEntryLeftEndsTheListAsItsEndDoes) {
+  enum class Way { End, Next, Previous };
+  auto run = [this](bool loop, bool listFile, Way way) {
+    const std::size_t boxesBefore = Boxes().size();
+    Construct();
+    form->GM.SetChecked(false);
+    Create();
+    SetModes(loop, false, false, true);
+    if (listFile) {
+      AttachListFile();
+      env.files.AddFile(kListFile, "C:\\a.wav\r\nC:\\b.wav\r\nC:\\c.wav\r\n");
+    }
+    Fill(1);
+    form->ListChanged = 1;
+    random.Give({4});
+    Wait(3000);
+    if (way == Way::End) Wait(7001);
+    if (way == Way::Next) Choose(form->PopNext);
+    if (way == Way::Previous) Choose(form->PopPrev);
+    std::string state;
+    for (const std::string& entry : Entries()) state += entry + ",";
+    auto flag = [&](const char* name, bool on) { state += std::string(" ") + name + (on ? "+" : "-"); };
+    state += " selected " + std::to_string(form->SongList.ItemIndex()) + " current " +
+             std::to_string(form->CurrentIndex) + " transport " + Transport() + " caption '" + form->Caption() +
+             "' title '" + env.app.Title() + "' changed " + std::to_string(form->ListChanged);
+    flag("playing", Playing());
+    flag("list", form->SongList.Enabled());
+    flag("trackbar", form->TrackBar.Enabled());
+    flag("next", form->SpdBtnNext.Enabled());
+    flag("previous", form->SpdBtnPrev.Enabled());
+    flag("clear", form->FileClearList.Enabled());
+    flag("tray", form->TrayIcon.State() == controls::TStateTaskIcon::tiEnabled);
+    for (std::size_t n = boxesBefore; n < Boxes().size(); ++n) state += " box '" + Boxes()[n].text + "'";
+    return state;
+  };
+  for (const bool listFile : {false, true}) {
+    for (const bool loop : {false, true}) {
+      SCOPED_TRACE(std::string(listFile ? "list file" : "no list file") + (loop ? ", Loop" : ""));
+      const std::string ended = run(loop, listFile, Way::End);
+      EXPECT_EQ(ended.find(" box "), std::string::npos) << ended;
+      EXPECT_EQ(run(loop, listFile, Way::Next), ended);
+      EXPECT_EQ(run(loop, listFile, Way::Previous), ended);
+    }
+  }
+}
+
 TEST_F(SequencingTest, NextWhilePausedLoadsWithoutStartingAndWhilePlayingStarts) {
   Fill(3);
   Wait(2000);

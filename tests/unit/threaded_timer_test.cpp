@@ -66,6 +66,24 @@ TEST_F(ThreadedTimerTest, DefaultsAndNoWorkerBeforeLoaded) {
   EXPECT_TRUE(ServeUntil([&] { return ticks >= 2; }));
 }
 
+// A form's properties are all set once it is created: only then does its timer's worker start, still
+// before the form's own OnCreate.
+TEST_F(ThreadedTimerTest, OnAFormTheWorkerStartsWhenTheFormIsCreated) {
+  ui::TForm form(nullptr, "Form");
+  TThreadedTimer timer(&form, "ThreadedTimer");
+  timer.SetInterval(10);
+  timer.SetOnTimer([this](ui::TObject*) { ++ticks; });
+  bool runningAtOnCreate = false;
+  form.OnCreate = [&](ui::TObject*) { runningAtOnCreate = timer.Worker().ThreadID() != std::thread::id(); };
+  app.loop.ServeFor(50ms);
+  EXPECT_EQ(timer.Worker().ThreadID(), std::thread::id());
+  EXPECT_EQ(ticks, 0);
+
+  app.app.CreateForm(form);
+  EXPECT_TRUE(runningAtOnCreate);
+  EXPECT_TRUE(ServeUntil([&] { return ticks >= 1; }));
+}
+
 TEST_F(ThreadedTimerTest, NoTicksWithoutIntervalOrHandler) {
   struct Case {
     const char* name;

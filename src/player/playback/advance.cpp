@@ -5,12 +5,20 @@
 
 namespace player {
 
-void TFormPlayer::DeleteShuffledEntry(int index) {
+bool TFormPlayer::ConsumeShuffledEntry(int index) {
   DeleteEntry(index);
   if (PathList.size() == 1) {
     SpdBtnPrev.SetEnabled(false);
     SpdBtnNext.SetEnabled(false);
   }
+  if (!PathList.empty()) return true;
+  if (ListFileName != "*.mpl") {
+    RereadShuffledList();
+  } else {
+    ListChanged = 0;
+    FileClearListClick(this);
+  }
+  return false;
 }
 
 void TFormPlayer::AdvanceAfterEnd() {
@@ -31,18 +39,7 @@ void TFormPlayer::AdvanceAfterEnd() {
 
   if (MIDIPlayer.Mode() == os::DeviceMode::Playing) MIDIPlayer.Close();
   const bool last = i == count - 1;
-  if (shuffle) {
-    DeleteShuffledEntry(i);
-    if (PathList.empty()) {
-      if (ListFileName != "*.mpl") {
-        RereadShuffledList();
-      } else {
-        ListChanged = 0;
-        FileClearListClick(this);
-      }
-      return;
-    }
-  }
+  if (shuffle && !ConsumeShuffledEntry(i)) return;
   if (random) {
     CurrentIndex = random_.Index(static_cast<int>(PathList.size()));
   } else {

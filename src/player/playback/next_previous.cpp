@@ -1,14 +1,17 @@
 // Next and Previous: the neighbouring entry, wrapping at the ends, or a random one in the random modes.
+#include <optional>
+
 #include "player/form_player.h"
 
 namespace player {
 
-int TFormPlayer::StepIndex(bool forward) {
+std::optional<int> TFormPlayer::StepIndex(bool forward) {
   if (RandomPlay.Checked() || ShufflePlay.Checked()) {
     SongList.SetItemIndex(-1);
     // After editing the current index may name no entry; then there is nothing to remove.
     const bool current = CurrentIndex >= 0 && CurrentIndex < static_cast<int>(PathList.size());
-    if (ShufflePlay.Checked() && current) DeleteShuffledEntry(CurrentIndex);
+    // Removing the only entry left ends the list as the end of its last file does.
+    if (ShufflePlay.Checked() && current && !ConsumeShuffledEntry(CurrentIndex)) return std::nullopt;
     return random_.Index(static_cast<int>(PathList.size()));
   }
   const int last = static_cast<int>(PathList.size()) - 1;
@@ -25,7 +28,9 @@ void TFormPlayer::SpdBtnNextClick(ui::TObject* sender) {
   TrackBar.SetEnabled(false);
   // This also ends a wait between files, silently.
   ResetCounter();
-  CurrentIndex = StepIndex(true);
+  const std::optional<int> next = StepIndex(true);
+  if (!next) return;
+  CurrentIndex = *next;
   MIDIPlayer.Close();
   ResetCounter();
   LoadEntry(CurrentIndex);
@@ -39,7 +44,9 @@ void TFormPlayer::SpdBtnPrevClick(ui::TObject* sender) {
   TrackBar.SetSelStart(0);
   TrackBar.SetEnabled(false);
   ResetCounter();
-  CurrentIndex = StepIndex(false);
+  const std::optional<int> previous = StepIndex(false);
+  if (!previous) return;
+  CurrentIndex = *previous;
   SongList.SetItemIndex(CurrentIndex);
   MIDIPlayer.Close();
   ResetCounter();
