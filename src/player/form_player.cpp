@@ -157,6 +157,7 @@ void TFormPlayer::BuildLayout() {
   }
 
   Place(PanelFileList, *this, 252, 59, 335, 233);
+  BuildFileBox();
 
   TrayIcon.SetIcon(ui::TIcon::FromPicture(glyphs::TrayPlaying()));
   TrayIcon.SetDisabledIcon(ui::TIcon::FromPicture(glyphs::TrayIdle()));
@@ -169,6 +170,53 @@ void TFormPlayer::BuildLayout() {
 
   ThreadedTimer.SetInterval(200);
   ThreadedTimer.SetThreadPriority(ui::TThreadPriority::tpHigher);
+}
+
+void TFormPlayer::BuildFileBox() {
+  Place(SplitterWnd1, PanelFileList, 4, 4, 326, 196);
+  SplitterWnd1.SetOrientation(controls::TOrientation::swVertical);
+  SplitterWnd1.SetThickness(3);
+  SplitterWnd1.BarStyle = controls::TBarStyle::sbCheckered;
+  SplitterWnd1.SetHint("Drag the spilt cursor to adjust width");
+  Pane1.SetPaneSize(149);
+  Pane1.SetSplitterWnd(&SplitterWnd1);
+  Pane1.SetClientControl(&DirectoryListBox);
+  Pane2.SetPaneSize(177);
+  Pane2.SetSplitterWnd(&SplitterWnd1);
+  Pane2.SetClientControl(&FileListBox);
+  SplitterWnd1.Loaded();
+
+  DirectoryListBox.SetColor(ui::clBtnFace);
+  DirectoryListBox.SetFontColor(ui::clBlack);
+  DirectoryListBox.ItemHeight = 17;
+  DirectoryListBox.SetHint("Change directory");
+
+  FileListBox.SetColor(ui::clBtnFace);
+  FileListBox.SetFontColor(ui::clBlack);
+  FileListBox.ItemHeight = 16;
+  FileListBox.SetMultiSelect(true);
+  FileListBox.SetMask("*.avi;*.mid;*.rmi;*.wav");
+  FileListBox.SetHint("Double click or drag files to play list");
+  FileListBox.PopupMenu = &PopupFileBox;
+  for (ui::TMenuItem* item : {&PopupRefresh, &FileBoxSeparator, &PopupAddFile, &PopupAddAll})
+    PopupFileBox.Items().Add(*item);
+
+  Place(DriveComboBox, PanelFileList, 4, 204, 148, 22);
+  DriveComboBox.SetColor(ui::clBtnFace);
+  DriveComboBox.SetHint("Select drive");
+  DriveComboBox.SetDirList(&DirectoryListBox);
+
+  Place(FilterComboBox, PanelFileList, 155, 204, 175, 22);
+  FilterComboBox.SetColor(ui::clBtnFace);
+  FilterComboBox.SetHint("Selet file type");
+  FilterComboBox.SetFilter(
+      "(*.avi;*.mid;*.rmi;*.wav)|*.avi;*.mid;*.rmi;*.wav|MIDI file(*.mid;*.rmi)|*.mid;*.rmi|Audio file(*.wav)|*.wav|"
+      "Video for Windows(*.avi)|*.avi|All files (*.*)|*.*");
+  FilterComboBox.SetFileList(&FileListBox);
+
+  // The file list reads its folder once, linked and with its mask: the process's current folder.
+  DirectoryListBox.SetFileList(&FileListBox);
+  SetFileBoxFolder(ui::Application().Services().files.GetCurrentFolder());
 }
 
 void TFormPlayer::BindEvents() {
@@ -232,6 +280,17 @@ void TFormPlayer::BindEvents() {
   PopGoto.OnClick = [this](ui::TObject* sender) { GotoCurrent1Click(sender); };
   PopShowFilePath.OnClick = [this](ui::TObject* sender) { PopShowFilePathClick(sender); };
   PopupSongList.OnPopup = [this](ui::TObject* sender) { PopupSongListPopup(sender); };
+
+  DriveComboBox.OnChange = [this](ui::TObject* sender) { DriveComboBoxChange(sender); };
+  DirectoryListBox.OnChange = [this](ui::TObject* sender) { DirectoryListBoxChange(sender); };
+  DirectoryListBox.OnMouseDown = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift,
+                                        int x, int y) { DirectoryListBoxMouseDown(sender, button, shift, x, y); };
+  FilterComboBox.OnChange = [this](ui::TObject* sender) { FilterComboBoxChange(sender); };
+  FileListBox.OnClick = [this](ui::TObject* sender) { FileListBoxClick(sender); };
+  PopupFileBox.OnPopup = [this](ui::TObject* sender) { PopupFileBoxPopup(sender); };
+  SpeedBtnRefresh.OnClick = [this](ui::TObject* sender) { SpeedBtnRefreshClick(sender); };
+  RefreshFileBox.OnClick = SpeedBtnRefresh.OnClick;
+  PopupRefresh.OnClick = SpeedBtnRefresh.OnClick;
 
   TrayIcon.OnRightClick = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
                                  int y) { TrayIconRightClick(sender, button, shift, x, y); };

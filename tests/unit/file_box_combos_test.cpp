@@ -120,7 +120,8 @@ struct FilterComboBoxTest : ::testing::Test {
   controls::TFileListBox files{nullptr, "FileListBox"};
   controls::TFilterComboBox filter{nullptr, "FilterComboBox"};
   FilterComboBoxTest() {
-    for (const char* name : {"a.mid", "b.rmi", "c.wav", "d.avi", "e.txt"}) env.files.AddFile(std::string("C:\\M\\") + name, "x");
+    for (const char* name : {"a.mid", "b.rmi", "c.wav", "d.avi", "e.txt"})
+      env.files.AddFile(std::string("C:\\M\\") + name, "x");
     files.SetDirectory("C:\\M");
   }
 };
