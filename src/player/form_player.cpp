@@ -287,6 +287,14 @@ void TFormPlayer::BindEvents() {
                                         int x, int y) { DirectoryListBoxMouseDown(sender, button, shift, x, y); };
   FilterComboBox.OnChange = [this](ui::TObject* sender) { FilterComboBoxChange(sender); };
   FileListBox.OnClick = [this](ui::TObject* sender) { FileListBoxClick(sender); };
+  FileListBox.OnDblClick = [this](ui::TObject* sender) { FileListBoxDblClick(sender); };
+  FileListBox.OnKeyDown = [this](ui::TObject* sender, std::uint16_t& key, ui::TShiftState shift) {
+    FileListBoxKeyDown(sender, key, shift);
+  };
+  BtnAddFile.OnClick = [this](ui::TObject* sender) { BtnAddFileClick(sender); };
+  PopupAddFile.OnClick = BtnAddFile.OnClick;
+  BtnAddAll.OnClick = [this](ui::TObject* sender) { BtnAddAllClick(sender); };
+  PopupAddAll.OnClick = BtnAddAll.OnClick;
   PopupFileBox.OnPopup = [this](ui::TObject* sender) { PopupFileBoxPopup(sender); };
   SpeedBtnRefresh.OnClick = [this](ui::TObject* sender) { SpeedBtnRefreshClick(sender); };
   RefreshFileBox.OnClick = SpeedBtnRefresh.OnClick;
