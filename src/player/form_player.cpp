@@ -130,6 +130,9 @@ void TFormPlayer::BuildLayout() {
   SongList.SetHint("Double click to play a file or drag to change order");
   SongList.SetEnabled(false);
   SongList.PopupMenu = &PopupSongList;
+  SongList.DragMode = ui::TDragMode::dmAutomatic;
+  SongList.SetAcceptFiles(true);
+  PanelSongList.SetAcceptFiles(true);
 
   Place(PanelMid, *this, 204, 60, 43, 231);
   struct {
@@ -224,6 +227,26 @@ void TFormPlayer::BindEvents() {
 
   SongList.OnClick = [this](ui::TObject* sender) { SongListClick(sender); };
   SongList.OnDblClick = [this](ui::TObject* sender) { SongListDblClick(sender); };
+  SongList.OnMouseDown = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
+                                int y) { SongListMouseDown(sender, button, shift, x, y); };
+  SongList.OnStartDrag = [this](ui::TObject* sender) { SongListStartDrag(sender); };
+  SongList.OnDragOver = [this](ui::TObject* sender, ui::TObject* source, int x, int y, ui::TDragState state,
+                               bool& accept) { SongListDragOver(sender, source, x, y, state, accept); };
+  SongList.OnDragDrop = [this](ui::TObject* sender, ui::TObject* source, int x, int y) {
+    SongListDragDrop(sender, source, x, y);
+  };
+  SongList.OnEndDrag = [this](ui::TObject* sender, ui::TObject* target, int x, int y) {
+    SongListEndDrag(sender, target, x, y);
+  };
+  SongList.OnDropFiles = [this](ui::TObject* sender, const std::vector<std::string>& files, int x, int y) {
+    SongListDropFiles(sender, files, x, y);
+  };
+  // The empty play list is disabled, and the window system then gives a drop from the shell to its panel:
+  // there it goes to the list, at the end.
+  PanelSongList.OnDropFiles = [this](ui::TObject*, const std::vector<std::string>& files, int x, int y) {
+    const ui::TPoint at = SongList.ScreenToClient(PanelSongList.ClientToScreen({x, y}));
+    SongListDropFiles(&SongList, files, at.x, at.y);
+  };
 
   SpdBtnPlay.OnClick = [this](ui::TObject* sender) { SpdBtnPlayClick(sender); };
   SpdBtnPause.OnClick = [this](ui::TObject* sender) { SpdBtnPauseClick(sender); };
@@ -290,6 +313,12 @@ void TFormPlayer::BindEvents() {
   FileListBox.OnDblClick = [this](ui::TObject* sender) { FileListBoxDblClick(sender); };
   FileListBox.OnKeyDown = [this](ui::TObject* sender, std::uint16_t& key, ui::TShiftState shift) {
     FileListBoxKeyDown(sender, key, shift);
+  };
+  FileListBox.OnMouseDown = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
+                                   int y) { FileListBoxMouseDown(sender, button, shift, x, y); };
+  FileListBox.OnStartDrag = [this](ui::TObject* sender) { FileListBoxStartDrag(sender); };
+  FileListBox.OnEndDrag = [this](ui::TObject* sender, ui::TObject* target, int x, int y) {
+    FileListBoxEndDrag(sender, target, x, y);
   };
   BtnAddFile.OnClick = [this](ui::TObject* sender) { BtnAddFileClick(sender); };
   PopupAddFile.OnClick = BtnAddFile.OnClick;

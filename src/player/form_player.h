@@ -347,9 +347,11 @@ class TFormPlayer : public ui::TForm {
   void AddFileEntry(int index, const std::string& path, const std::string& text);
   // The selected files of the file box (all of them with all set) added at the end of the play list.
   void AddFileBoxFiles(ui::TObject* sender, bool all);
-  // Files dropped on the play list at a point of its client area, inserted at the entry there.
-  void DropFiles(int x, int y, const std::vector<std::string>& paths, const std::vector<std::string>& texts);
-  // The commands follow the selection after a drop, and the list is marked changed.
+  // Files dropped on the play list, inserted in order from an index; the current entry keeps its file.
+  void InsertDroppedFiles(int index, const std::vector<std::string>& paths, const std::vector<std::string>& texts);
+  // The entry DragIndex names moved to the drop index.
+  void MoveDraggedEntry(ui::TObject* sender, int index);
+  // After a drop: the commands follow the new selection, the list is marked changed, the normal pointer.
   void FinishDrop();
 
   // The wait between files, in seconds, as far as the counter can show it.
