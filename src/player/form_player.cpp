@@ -128,6 +128,9 @@ void TFormPlayer::BuildLayout() {
   SongList.SetHint("Double click to play a file or drag to change order");
   SongList.SetEnabled(false);
   SongList.PopupMenu = &PopupSongList;
+  SongList.DragMode = ui::TDragMode::dmAutomatic;
+  SongList.SetAcceptFiles(true);
+  PanelSongList.SetAcceptFiles(true);
 
   Place(PanelMid, *this, 204, 60, 43, 231);
   struct {
@@ -155,6 +158,7 @@ void TFormPlayer::BuildLayout() {
   }
 
   Place(PanelFileList, *this, 252, 59, 335, 233);
+  BuildFileBox();
 
   TrayIcon.SetIcon(ui::TIcon::FromPicture(glyphs::TrayPlaying()));
   TrayIcon.SetDisabledIcon(ui::TIcon::FromPicture(glyphs::TrayIdle()));
@@ -169,11 +173,78 @@ void TFormPlayer::BuildLayout() {
   ThreadedTimer.SetThreadPriority(ui::TThreadPriority::tpHigher);
 }
 
+void TFormPlayer::BuildFileBox() {
+  Place(SplitterWnd1, PanelFileList, 4, 4, 326, 196);
+  SplitterWnd1.SetOrientation(controls::TOrientation::swVertical);
+  SplitterWnd1.SetThickness(3);
+  SplitterWnd1.BarStyle = controls::TBarStyle::sbCheckered;
+  SplitterWnd1.SetHint("Drag the spilt cursor to adjust width");
+  Pane1.SetPaneSize(149);
+  Pane1.SetSplitterWnd(&SplitterWnd1);
+  Pane1.SetClientControl(&DirectoryListBox);
+  Pane2.SetPaneSize(177);
+  Pane2.SetSplitterWnd(&SplitterWnd1);
+  Pane2.SetClientControl(&FileListBox);
+  SplitterWnd1.Loaded();
+
+  DirectoryListBox.SetColor(ui::clBtnFace);
+  DirectoryListBox.SetFontColor(ui::clBlack);
+  DirectoryListBox.ItemHeight = 17;
+  DirectoryListBox.SetHint("Change directory");
+
+  FileListBox.SetColor(ui::clBtnFace);
+  FileListBox.SetFontColor(ui::clBlack);
+  FileListBox.ItemHeight = 16;
+  FileListBox.SetMultiSelect(true);
+  FileListBox.SetMask("*.avi;*.mid;*.rmi;*.wav");
+  FileListBox.SetHint("Double click or drag files to play list");
+  FileListBox.PopupMenu = &PopupFileBox;
+  for (ui::TMenuItem* item : {&PopupRefresh, &FileBoxSeparator, &PopupAddFile, &PopupAddAll})
+    PopupFileBox.Items().Add(*item);
+
+  Place(DriveComboBox, PanelFileList, 4, 204, 148, 22);
+  DriveComboBox.SetColor(ui::clBtnFace);
+  DriveComboBox.SetHint("Select drive");
+  DriveComboBox.SetDirList(&DirectoryListBox);
+
+  Place(FilterComboBox, PanelFileList, 155, 204, 175, 22);
+  FilterComboBox.SetColor(ui::clBtnFace);
+  FilterComboBox.SetHint("Selet file type");
+  FilterComboBox.SetFilter(
+      "(*.avi;*.mid;*.rmi;*.wav)|*.avi;*.mid;*.rmi;*.wav|MIDI file(*.mid;*.rmi)|*.mid;*.rmi|Audio file(*.wav)|*.wav|"
+      "Video for Windows(*.avi)|*.avi|All files (*.*)|*.*");
+  FilterComboBox.SetFileList(&FileListBox);
+
+  // The file list reads its folder once, linked and with its mask: the process's current folder.
+  DirectoryListBox.SetFileList(&FileListBox);
+  SetFileBoxFolder(ui::Application().Services().files.GetCurrentFolder());
+}
+
 void TFormPlayer::BindEvents() {
   OnCreate = [this](ui::TObject* sender) { FormCreate(sender); };
 
   SongList.OnClick = [this](ui::TObject* sender) { SongListClick(sender); };
   SongList.OnDblClick = [this](ui::TObject* sender) { SongListDblClick(sender); };
+  SongList.OnMouseDown = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
+                                int y) { SongListMouseDown(sender, button, shift, x, y); };
+  SongList.OnStartDrag = [this](ui::TObject* sender) { SongListStartDrag(sender); };
+  SongList.OnDragOver = [this](ui::TObject* sender, ui::TObject* source, int x, int y, ui::TDragState state,
+                               bool& accept) { SongListDragOver(sender, source, x, y, state, accept); };
+  SongList.OnDragDrop = [this](ui::TObject* sender, ui::TObject* source, int x, int y) {
+    SongListDragDrop(sender, source, x, y);
+  };
+  SongList.OnEndDrag = [this](ui::TObject* sender, ui::TObject* target, int x, int y) {
+    SongListEndDrag(sender, target, x, y);
+  };
+  SongList.OnDropFiles = [this](ui::TObject* sender, const std::vector<std::string>& files, int x, int y) {
+    SongListDropFiles(sender, files, x, y);
+  };
+  // The empty play list is disabled, and the window system then gives a drop from the shell to its panel:
+  // there it goes to the list, at the end.
+  PanelSongList.OnDropFiles = [this](ui::TObject*, const std::vector<std::string>& files, int x, int y) {
+    const ui::TPoint at = SongList.ScreenToClient(PanelSongList.ClientToScreen({x, y}));
+    SongListDropFiles(&SongList, files, at.x, at.y);
+  };
 
   SpdBtnPlay.OnClick = [this](ui::TObject* sender) { SpdBtnPlayClick(sender); };
   SpdBtnPause.OnClick = [this](ui::TObject* sender) { SpdBtnPauseClick(sender); };
@@ -230,6 +301,31 @@ void TFormPlayer::BindEvents() {
   PopGoto.OnClick = [this](ui::TObject* sender) { GotoCurrent1Click(sender); };
   PopShowFilePath.OnClick = [this](ui::TObject* sender) { PopShowFilePathClick(sender); };
   PopupSongList.OnPopup = [this](ui::TObject* sender) { PopupSongListPopup(sender); };
+
+  DriveComboBox.OnChange = [this](ui::TObject* sender) { DriveComboBoxChange(sender); };
+  DirectoryListBox.OnChange = [this](ui::TObject* sender) { DirectoryListBoxChange(sender); };
+  DirectoryListBox.OnMouseDown = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift,
+                                        int x, int y) { DirectoryListBoxMouseDown(sender, button, shift, x, y); };
+  FilterComboBox.OnChange = [this](ui::TObject* sender) { FilterComboBoxChange(sender); };
+  FileListBox.OnClick = [this](ui::TObject* sender) { FileListBoxClick(sender); };
+  FileListBox.OnDblClick = [this](ui::TObject* sender) { FileListBoxDblClick(sender); };
+  FileListBox.OnKeyDown = [this](ui::TObject* sender, std::uint16_t& key, ui::TShiftState shift) {
+    FileListBoxKeyDown(sender, key, shift);
+  };
+  FileListBox.OnMouseDown = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
+                                   int y) { FileListBoxMouseDown(sender, button, shift, x, y); };
+  FileListBox.OnStartDrag = [this](ui::TObject* sender) { FileListBoxStartDrag(sender); };
+  FileListBox.OnEndDrag = [this](ui::TObject* sender, ui::TObject* target, int x, int y) {
+    FileListBoxEndDrag(sender, target, x, y);
+  };
+  BtnAddFile.OnClick = [this](ui::TObject* sender) { BtnAddFileClick(sender); };
+  PopupAddFile.OnClick = BtnAddFile.OnClick;
+  BtnAddAll.OnClick = [this](ui::TObject* sender) { BtnAddAllClick(sender); };
+  PopupAddAll.OnClick = BtnAddAll.OnClick;
+  PopupFileBox.OnPopup = [this](ui::TObject* sender) { PopupFileBoxPopup(sender); };
+  SpeedBtnRefresh.OnClick = [this](ui::TObject* sender) { SpeedBtnRefreshClick(sender); };
+  RefreshFileBox.OnClick = SpeedBtnRefresh.OnClick;
+  PopupRefresh.OnClick = SpeedBtnRefresh.OnClick;
 
   TrayIcon.OnRightClick = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
                                  int y) { TrayIconRightClick(sender, button, shift, x, y); };

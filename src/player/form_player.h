@@ -1,5 +1,5 @@
 // The player's main window: it owns every control and all player state for the whole run. Its
-// handlers live in the subsystem folders beside this file (shell/, playback/, playlist/).
+// handlers live in the subsystem folders beside this file (shell/, playback/, playlist/, filebox/).
 #pragma once
 
 #include <cstdint>
@@ -11,8 +11,13 @@
 
 #include "base/random.h"
 #include "controls/digit_box.h"
+#include "controls/directory_list_box.h"
+#include "controls/drive_combo_box.h"
+#include "controls/file_list_box.h"
+#include "controls/filter_combo_box.h"
 #include "controls/s_track_bar.h"
 #include "controls/scroll_list_box.h"
+#include "controls/splitter_wnd.h"
 #include "controls/task_icon.h"
 #include "controls/threaded_timer.h"
 #include "player/shell/registry_values.h"
@@ -180,6 +185,22 @@ class TFormPlayer : public ui::TForm {
 
   ui::TPanel PanelFileList{this, "PanelFileList"};
 
+  // --- File box, in PanelFileList: folder and file lists side by side, drive and filter boxes below --
+  controls::TSplitterWnd SplitterWnd1{this, "SplitterWnd1"};
+  controls::TPane Pane1{this, "Pane1"};
+  controls::TDirectoryListBox DirectoryListBox{this, "DirectoryListBox"};
+  controls::TPane Pane2{this, "Pane2"};
+  controls::TFileListBox FileListBox{this, "FileListBox"};
+  controls::TDriveComboBox DriveComboBox{this, "DriveComboBox"};
+  controls::TFilterComboBox FilterComboBox{this, "FilterComboBox"};
+
+  // --- File list popup menu -----------------------------------------------------------------------
+  ui::TPopupMenu PopupFileBox{this, "PopupFileBox"};
+  ui::TMenuItem PopupRefresh{this, "PopupRefresh", "&Refresh", ui::Ctrl('R')};
+  ui::TMenuItem FileBoxSeparator{this, "FileBoxSeparator", "-"};
+  ui::TMenuItem PopupAddFile{this, "PopupAddFile", "&Add Selected Files"};
+  ui::TMenuItem PopupAddAll{this, "PopupAddAll", "Add All &Files"};
+
   // --- Components without a place in the layout ---------------------------------------------------
   ui::TMediaPlayer MIDIPlayer{this, "MIDIPlayer"};
   controls::TTaskIcon TrayIcon{this, "TrayIcon"};
@@ -201,6 +222,8 @@ class TFormPlayer : public ui::TForm {
   std::string ListFileName = "*.mpl";
   std::string LastListFileName = "*.mpl";
   std::int32_t WidestEntryWidth = 0;
+  // The entry pressed last in the play list: the one a drag of an entry moves.
+  std::int32_t DragIndex = 0;
 
   // --- Program start (shell/) ---------------------------------------------------------------------
   void FormCreate(ui::TObject* sender);
@@ -233,6 +256,41 @@ class TFormPlayer : public ui::TForm {
   void GotoCurrent1Click(ui::TObject* sender);
   void PopShowFilePathClick(ui::TObject* sender);
   void PopupSongListPopup(ui::TObject* sender);
+
+  // --- Adding files from the file box (playlist/) -------------------------------------------------
+  void FileListBoxDblClick(ui::TObject* sender);
+  void FileListBoxKeyDown(ui::TObject* sender, std::uint16_t& key, ui::TShiftState shift);
+  void BtnAddFileClick(ui::TObject* sender);
+  void BtnAddAllClick(ui::TObject* sender);
+
+  // --- Drag and drop onto the play list (playlist/) -----------------------------------------------
+  void SongListMouseDown(ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y);
+  void SongListStartDrag(ui::TObject* sender);
+  void SongListDragOver(ui::TObject* sender, ui::TObject* source, int x, int y, ui::TDragState state,
+                        bool& accept);
+  void SongListDragDrop(ui::TObject* sender, ui::TObject* source, int x, int y);
+  void SongListEndDrag(ui::TObject* sender, ui::TObject* target, int x, int y);
+  void FileListBoxMouseDown(ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y);
+  void FileListBoxStartDrag(ui::TObject* sender);
+  void FileListBoxEndDrag(ui::TObject* sender, ui::TObject* target, int x, int y);
+  // Files dragged from the shell: inserted where they are dropped, as files from the file list are.
+  void SongListDropFiles(ui::TObject* sender, const std::vector<std::string>& files, int x, int y);
+
+  // --- File box (filebox/) ------------------------------------------------------------------------
+  void DriveComboBoxChange(ui::TObject* sender);
+  void DirectoryListBoxChange(ui::TObject* sender);
+  void FilterComboBoxChange(ui::TObject* sender);
+  void FileListBoxClick(ui::TObject* sender);
+  void PopupFileBoxPopup(ui::TObject* sender);
+  void SpeedBtnRefreshClick(ui::TObject* sender);
+  void DirectoryListBoxMouseDown(ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
+                                 int y);
+  // The folder the file box shows. Setting it moves the folder list there (or to the nearest folder
+  // above it that exists), with the drive box, the file list and the add buttons; "" changes nothing.
+  // A folder that cannot be read is reported in the error box and the file box stays where it was, so
+  // that start-up goes on.
+  void SetFileBoxFolder(const std::string& folder);
+  std::string FileBoxFolder() const { return DirectoryListBox.Directory(); }
 
   // --- Media device control (playback/) -----------------------------------------------------------
   void LoadEntry(int n);
@@ -281,10 +339,6 @@ class TFormPlayer : public ui::TForm {
   void ReadOptions(RegistryValues& options);
   // The exit without "Save Options on Exit": "OpExit" alone, false, when the options key exists.
   void StoreOpExitOnly();
-  // The file box's current folder, stored as "MIDIDirectory" and made current again after a file dialog.
-  std::string FileBoxFolder();
-  // Start-up hands the stored folder to the file box; an empty one leaves it where it starts.
-  void ShowFolderInFileBox(const std::string& folder);
 
   // --- Window layout (shell/) ---------------------------------------------------------------------
   void FileBoxClick(ui::TObject* sender);
@@ -390,6 +444,7 @@ class TFormPlayer : public ui::TForm {
 
   void BuildMenus();
   void BuildLayout();
+  void BuildFileBox();
   void BindEvents();
 
   // "Start": play, then the tray icon shows the playing state.
@@ -406,6 +461,18 @@ class TFormPlayer : public ui::TForm {
   void StartOrStop(bool start);
   // The up and down commands follow the selection after an entry moved.
   void SelectMoved(int index);
+
+  // Files from the file box or the shell, added one by one: at the end (index -1) or at an index,
+  // measured without applying; the first entry of an empty list becomes current.
+  void AddFileEntry(int index, const std::string& path, const std::string& text);
+  // The selected files of the file box (all of them with all set) added at the end of the play list.
+  void AddFileBoxFiles(ui::TObject* sender, bool all);
+  // Files dropped on the play list, inserted in order from an index; the current entry keeps its file.
+  void InsertDroppedFiles(int index, const std::vector<std::string>& paths, const std::vector<std::string>& texts);
+  // The entry DragIndex names moved to the drop index.
+  void MoveDraggedEntry(ui::TObject* sender, int index);
+  // After a drop: the commands follow the new selection, the list is marked changed, the normal pointer.
+  void FinishDrop();
 
   // The wait between files, in seconds, as far as the counter can show it.
   int WaitLength() const;

@@ -285,6 +285,10 @@ void TComboBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
 void TComboBox::UserSelect(int index) {
   if (index < 0 || index >= Count()) throw EListError(index);
   SetItemIndex(index);
+  Change();
+}
+
+void TComboBox::Change() {
   if (OnChange) OnChange(this);
 }
 

@@ -190,11 +190,14 @@ class TComboBox : public TWinControl {
   TDrawItemEvent OnDrawItem;
   virtual void DrawItem(int index, TRect rect, TOwnerDrawState state);
 
-  // The user picks an item from the opened list: it is shown, then OnChange.
+  // The user picks an item from the opened list: it is shown, then Change.
   void UserSelect(int index);
 
  protected:
   std::unique_ptr<Peer> MakePeer(Backend& backend) override;
+  // The user's choice is shown: fires OnChange. A box that acts on its choice itself (moving a linked
+  // control) does so here, before the event.
+  virtual void Change();
 
  private:
   std::vector<std::string> items_;

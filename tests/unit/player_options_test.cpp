@@ -117,7 +117,7 @@ TEST_F(OptionsTest, EveryValueIsReadInItsOrderAndApplied) {
   EXPECT_EQ(form->SaveDialogFolder, "C:\\Lists\\") << "the Save dialog starts where the Open dialog does";
   EXPECT_EQ(form->LastOne, 3);
   EXPECT_EQ(form->CurrentIndex, 0);
-  EXPECT_EQ(env.files.GetCurrentFolder(), "C:\\Music") << "the file box shows the stored folder";
+  EXPECT_EQ(form->FileBoxFolder(), "C:\\Music") << "the file box shows the stored folder";
   EXPECT_EQ(form->SkipSeconds, 12);
   EXPECT_EQ(form->WaitSeconds, 4);
   EXPECT_TRUE(CommandLineRan());
@@ -410,7 +410,7 @@ TEST_F(OptionsTest, SaveWritesEveryValueInItsOrder) {
   form->SkipSeconds = 20;
   form->WaitSeconds = 3;
   env.files.AddFolder("C:\\Box");
-  env.files.SetCurrentFolder("C:\\Box");
+  form->SetFileBoxFolder("C:\\Box");
   Click(form->SpdBtnSaveOption);
 
   EXPECT_TRUE(Boxes().empty());

@@ -31,8 +31,9 @@ bool StepSelectionAtEdge(ui::TListBox& list, int lastIndex, int bottomMargin) {
 
 void TFormPlayer::ThreadedTimerTimer(ui::TObject* sender) {
   const ui::TCursor cursor = ui::Application().Screen().Cursor();
-  if (cursor == ui::TCursor::crDrag || cursor == ui::TCursor::crMultiDrag)
-    StepSelectionAtEdge(SongList, static_cast<int>(PathList.size()) - 1, 18);
+  if ((cursor == ui::TCursor::crDrag || cursor == ui::TCursor::crMultiDrag) &&
+      !StepSelectionAtEdge(SongList, static_cast<int>(PathList.size()) - 1, 18))
+    StepSelectionAtEdge(DirectoryListBox, DirectoryListBox.Count() - 1, DirectoryListBox.ItemHeight + 2);
 
   if (MIDIPlayer.Mode() != os::DeviceMode::Playing) return;
   const std::int64_t position = MIDIPlayer.Position();

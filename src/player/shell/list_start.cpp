@@ -11,6 +11,7 @@ void TFormPlayer::ListFileStart(const std::string& file) {
   RecordListInHistory(file);
   ListFileName = file;
   EnableOpenedListCommands();
+  FileListBoxClick(this);
   ClearEntries();
   SongList.SetEnabled(true);
   ReadOpenedList(file);
@@ -34,6 +35,7 @@ void TFormPlayer::AutoLoadLastList() {
   }
   ListFileName = LastListFileName;
   EnableOpenedListCommands();
+  FileListBoxClick(this);
   ClearEntries();
   SongList.SetEnabled(true);
   ReadOpenedList(LastListFileName);

@@ -79,7 +79,7 @@ void TFormPlayer::ReadOptions(RegistryValues& options) {
   if (options.Exists("ListDirectory")) OpenDialogFolder = options.ReadString("ListDirectory");
   OpExit.SetChecked(options.ReadBool("OpExit"));
   LastOne = options.ReadInteger("LastOne");
-  ShowFolderInFileBox(options.ReadString("MIDIDirectory"));
+  SetFileBoxFolder(options.ReadString("MIDIDirectory"));
   // Both are kept in 16 bits: larger values come back as their low 16 bits, sign included.
   SkipSeconds = static_cast<std::int16_t>(options.ReadInteger("SKIP"));
   WaitSeconds = static_cast<std::int16_t>(options.ReadInteger("WAIT"));
