@@ -1,9 +1,5 @@
 // The player's program entry: the Win32 services, the component library on Win32, the main window
 // and the message loop.
-// The library's Win32 header comes first: the platform's MessageBox and TextOut macros would rename the
-// library's members of those names.
-#include "ui/win32/win32_backend.h"
-
 #include <memory>
 
 #include "base/command_line.h"
@@ -21,6 +17,7 @@
 #include "player/form_player.h"
 #include "player/shell/program_entry.h"
 #include "ui/forms.h"
+#include "ui/win32/win32_backend.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   os::Win32MessageLoop loop;

@@ -143,7 +143,7 @@ void TDirectoryListBox::DrawItem(int index, ui::TRect rect, ui::TOwnerDrawState 
     canvas.FillRect(r, canvas.BrushColor);
     const int left = r.left + 2 + Level(index) * kIndent;
     canvas.DrawIcon(left, r.top + (r.Height() - 16) / 2, glyph.Handle());
-    canvas.TextOut(left + 18, r.top + (r.Height() - canvas.TextExtent(text).cy) / 2, text);
+    canvas.TextAt(left + 18, r.top + (r.Height() - canvas.TextExtent(text).cy) / 2, text);
   }, text, index, rect, state);
 }
 

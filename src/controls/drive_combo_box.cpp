@@ -84,7 +84,7 @@ void TDriveComboBox::DrawItem(int index, ui::TRect rect, ui::TOwnerDrawState sta
     ui::TCanvas& canvas = Canvas();
     canvas.FillRect(r, canvas.BrushColor);
     canvas.DrawIcon(r.left + 2, r.top + (r.Height() - 16) / 2, glyph.Handle());
-    canvas.TextOut(r.left + 22, r.top + (r.Height() - canvas.TextExtent(text).cy) / 2, text);
+    canvas.TextAt(r.left + 22, r.top + (r.Height() - canvas.TextExtent(text).cy) / 2, text);
   }, text, index, rect, state);
 }
 

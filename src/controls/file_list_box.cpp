@@ -61,7 +61,7 @@ void TFileListBox::DrawItem(int index, ui::TRect rect, ui::TOwnerDrawState state
     // The shell keeps one icon per type: asking for each row drawn is a lookup after the first.
     if (const os::IconHandle icon = ui::Application().Services().shell.SmallFileIcon(name))
       canvas.DrawIcon(r.left + 2, r.top + (r.Height() - 16) / 2, icon);
-    canvas.TextOut(r.left + 20, r.top + (r.Height() - canvas.TextExtent(name).cy) / 2, name);
+    canvas.TextAt(r.left + 20, r.top + (r.Height() - canvas.TextExtent(name).cy) / 2, name);
   }, name, index, rect, state);
 }
 

@@ -145,7 +145,7 @@ void TFormPlayer::BuildLayout() {
       {BtnRemoveAll, ">>", "Clear List", {}},
       {MoveFileUp, "", "Push File up", glyphs::PushUp()},
       {MoveFileDown, "", "Push File down", glyphs::PushDown()},
-      {SpdMoveFile, "", "Move File to Another Folder", glyphs::MoveFile()},
+      {SpdMoveFile, "", "Move File to Another Folder", glyphs::MoveOneFile()},
       {SpdMoveAllFiles, "", "Move All Files to a Folder", glyphs::MoveAllFiles()},
       {BtnKill, "", "Kill This File!!!", glyphs::Kill()},
   };

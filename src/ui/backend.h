@@ -96,7 +96,7 @@ class Backend {
   virtual void DestroyIcon(std::uintptr_t icon) = 0;
 
   // The standard message box; returns the answer (mrOk, mrYes, ...).
-  virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+  virtual int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
 
   virtual void SetCursor(TCursor cursor) = 0;
   virtual TPoint CursorPos() = 0;

@@ -33,7 +33,7 @@ class TCanvas {
   virtual void InvertRect(const TRect& rect) = 0;
   virtual TSize TextExtent(const std::string& text) = 0;
   // Writes the text in FontColor on BrushColor, its top left corner at (x, y), in the controls' font.
-  virtual void TextOut(int x, int y, const std::string& text) = 0;
+  virtual void TextAt(int x, int y, const std::string& text) = 0;
   // Draws a small (16 x 16) icon, a handle as the backend's icons, its top left corner at (x, y).
   virtual void DrawIcon(int x, int y, std::uintptr_t icon) = 0;
 

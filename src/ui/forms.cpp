@@ -115,7 +115,7 @@ void TApplication::ProcessMessages() { Loop().ProcessPending(); }
 void TApplication::ShowException(const std::exception& error) {
   std::string text = error.what();
   if (!text.empty() && text.back() != '.') text += '.';
-  backend_.MessageBox(text, title_, mbOK | mbIconError);
+  backend_.ShowMessageBox(text, title_, mbOK | mbIconError);
 }
 
 void TApplication::Dispatch(const std::function<void()>& work) {
@@ -128,8 +128,8 @@ void TApplication::Dispatch(const std::function<void()>& work) {
   }
 }
 
-int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
-  return backend_.MessageBox(text, caption, flags);
+int TApplication::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  return backend_.ShowMessageBox(text, caption, flags);
 }
 
 void TApplication::Restore() { backend_.ShowApplicationWindow(true); }

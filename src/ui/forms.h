@@ -105,7 +105,7 @@ class TApplication {
   // one that is no exception of the library's or the standard library's shows as "Unknown error". The
   // one place errors of events and callbacks end.
   void Dispatch(const std::function<void()>& work);
-  int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+  int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags);
 
   // The application's top-level window: restored and shown, or hidden with its task-bar button.
   void Restore();

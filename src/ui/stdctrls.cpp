@@ -40,7 +40,7 @@ void DrawListItem(TControl& control, const TDrawItemEvent& onDrawItem, const std
     return;
   }
   canvas.FillRect(rect, canvas.BrushColor);
-  canvas.TextOut(rect.left + 2, rect.top, text);
+  canvas.TextAt(rect.left + 2, rect.top, text);
 }
 
 namespace {

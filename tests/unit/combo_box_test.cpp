@@ -62,7 +62,7 @@ TEST_F(ComboBoxTest, OwnerDrawnItemsAndTheClosedBoxDrawThroughTheHandler) {
   combo.OnDrawItem = [&](ui::TObject* control, int index, ui::TRect rect, ui::TOwnerDrawState state) {
     EXPECT_EQ(control, &combo);
     drawn.push_back(combo.Item(index) + ((state & ui::odComboBoxEdit) ? " edit" : ""));
-    combo.Canvas().TextOut(rect.left + 18, rect.top, combo.Item(index));
+    combo.Canvas().TextAt(rect.left + 18, rect.top, combo.Item(index));
   };
   combo.DrawItem(combo.ItemIndex(), {0, 0, 130, 16}, ui::odComboBoxEdit | ui::odSelected);
   combo.DrawItem(2, {0, 16, 130, 32}, 0);

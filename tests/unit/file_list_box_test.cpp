@@ -146,7 +146,7 @@ class CountingBackend final : public ui::Backend {
   std::uintptr_t LoadIconResource(const std::string&) override { return 0; }
   std::uintptr_t CreateIconFromPicture(const std::string&) override { return 1; }
   void DestroyIcon(std::uintptr_t) override {}
-  int MessageBox(const std::string&, const std::string&, unsigned) override { return ui::mrOk; }
+  int ShowMessageBox(const std::string&, const std::string&, unsigned) override { return ui::mrOk; }
   void SetCursor(ui::TCursor) override {}
   ui::TPoint CursorPos() override { return {}; }
   ui::TSize ScreenSize() override { return {640, 480}; }

@@ -226,7 +226,7 @@ TEST_F(ListBoxTest, OwnerDrawnItemsDrawOnTheCanvasInTheColoursOfTheirState) {
     EXPECT_EQ(control, &list);
     EXPECT_EQ(state, ui::odSelected);
     list.Canvas().DrawIcon(rect.left + 1, rect.top, 0x100 + index);
-    list.Canvas().TextOut(rect.left + 20, rect.top, list.Item(index));
+    list.Canvas().TextAt(rect.left + 20, rect.top, list.Item(index));
   };
   list.DrawItem(1, list.ItemRect(1), ui::odSelected);
   EXPECT_EQ(canvas.Icons(), (std::vector<Icon>{{1, 13, 0x101}}));

@@ -6,7 +6,7 @@ namespace player {
 bool TFormPlayer::ConfirmSaveChangedList() {
   if (PathList.empty()) ListChanged = 0;
   if (ListChanged == 0) return true;
-  const int answer = ui::Application().MessageBox("This list has been changed. Save it now?", "Save list now?",
+  const int answer = ui::Application().ShowMessageBox("This list has been changed. Save it now?", "Save list now?",
                                                   ui::mbYesNoCancel | ui::mbIconQuestion);
   if (answer == ui::mrYes) {
     // Without a list file the Save List dialog asks for one; cancelling it still goes on.

@@ -33,7 +33,7 @@ void TFormPlayer::FileOpenListClick(ui::TObject* sender) {
   LastListFileName = *chosen;
   // Exactly ".mpl": a name in capitals is refused too, and stays offered by the next dialog.
   if (base::FileExtension(LastListFileName) != ".mpl") {
-    ui::Application().MessageBox(
+    ui::Application().ShowMessageBox(
         "You can only open a play list file (*.mpl).\nTo play mid, rmi, avi and wav files, simply double click "
         "them in the file box.",
         "Error - Play List File Type", ui::mbOK | ui::mbIconError);

@@ -10,7 +10,7 @@ void TFormPlayer::FileSaveListClick(ui::TObject* sender) {
   // Shuffle play removes what it has played; the prompt's own save does not ask.
   const bool ownControl = sender == &SpeedBtnSave || sender == &FileSaveList || sender == &SaveList1;
   if (ShufflePlay.Checked() && ownControl) {
-    const int answer = application.MessageBox(
+    const int answer = application.ShowMessageBox(
         "MIDI Tunora is now in shuffle mode, some files may have been removed from the play list.  Are you sure "
         "you want to save this list to file?",
         "Warning - Save List", ui::mbYesNo | ui::mbIconWarning);
@@ -35,7 +35,7 @@ void TFormPlayer::SaveListAs(const std::string& title) {
 
   const std::string extension = base::FileExtension(ListFileName);
   if (extension != ".mpl") {
-    application.MessageBox(
+    application.ShowMessageBox(
         "You have typed a wrong extension for play list file.\nRemember, you don't have to type any extension.\n"
         "MIDI Tunora will always save Play List File with the 'mpl' extension.",
         "Reminding - MIDI Tunora Play List File Extension", ui::mbIconInformation | ui::mbTopMost);
@@ -45,7 +45,7 @@ void TFormPlayer::SaveListAs(const std::string& title) {
   // Saving again to the list file that is open asks nothing.
   const bool sameList = ListFileName == LastListFileName && FileCloseList.Enabled();
   if (!sameList && application.Services().files.FileExists(ListFileName)) {
-    const int answer = application.MessageBox(
+    const int answer = application.ShowMessageBox(
         "Do you want to overwrite '" + base::DisplayName(ListFileName) + "' with current play list?",
         "Warning - Overwrite play list file", ui::mbYesNo | ui::mbIconWarning | ui::mbDefButton2);
     if (answer != ui::mrYes) {

@@ -26,9 +26,9 @@ void TFormPlayer::PopShowFilePathClick(ui::TObject* sender) {
   const std::string& path = PathList.at(selected);
   ui::TApplication& application = ui::Application();
   if (!application.Services().files.FileExists(path)) {
-    application.MessageBox("This file does not exist!", "Error - Find File", ui::mbIconError | ui::mbTopMost);
+    application.ShowMessageBox("This file does not exist!", "Error - Find File", ui::mbIconError | ui::mbTopMost);
   } else {
-    application.MessageBox("File path:\n" + path, "Information - File Path",
+    application.ShowMessageBox("File path:\n" + path, "Information - File Path",
                            ui::mbIconInformation | ui::mbTopMost);
   }
 }

@@ -29,7 +29,7 @@ Glyph Refresh();
 // The buttons between play list and file box that carry no caption.
 Glyph PushUp();
 Glyph PushDown();
-Glyph MoveFile();
+Glyph MoveOneFile();
 Glyph MoveAllFiles();
 Glyph Kill();
 

@@ -51,7 +51,7 @@ std::string HeadlessBackend::IconSource(std::uintptr_t icon) const {
   return it == icons_.end() ? std::string() : it->second;
 }
 
-int HeadlessBackend::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+int HeadlessBackend::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
   boxes_.push_back({text, caption, flags});
   if (!answers_.empty()) {
     const int answer = answers_.front();

@@ -30,7 +30,7 @@ class HeadlessBackend final : public Backend {
   // Names that LoadIconFile and LoadIconResource cannot load.
   std::vector<std::string> MissingIcons;
 
-  int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+  int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
   // Answers for the next message boxes, in order; without one a box takes its default button.
   void AnswerNext(int answer) { answers_.push_back(answer); }
   const std::vector<Box>& Boxes() const { return boxes_; }

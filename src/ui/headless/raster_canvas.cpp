@@ -63,7 +63,7 @@ TSize RasterCanvas::TextExtent(const std::string& text) {
   return {static_cast<int>(text.size()) * kCharWidth, kLineHeight};
 }
 
-void RasterCanvas::TextOut(int x, int y, const std::string& text) {
+void RasterCanvas::TextAt(int x, int y, const std::string& text) {
   const TSize extent = TextExtent(text);
   FillRect({x, y, x + extent.cx, y + extent.cy}, BrushColor);
   texts_.push_back({x, y, text, FontColor, BrushColor});

@@ -23,7 +23,7 @@ class RasterCanvas final : public TCanvas {
   void PatternInvert(const TRect& rect) override;
   void InvertRect(const TRect& rect) override;
   TSize TextExtent(const std::string& text) override;
-  void TextOut(int x, int y, const std::string& text) override;
+  void TextAt(int x, int y, const std::string& text) override;
   void DrawIcon(int x, int y, std::uintptr_t icon) override;
 
   struct Text {

@@ -114,7 +114,7 @@ HWND Win32Backend::OwnerWindow() const {
   return reinterpret_cast<HWND>(hiddenOwner_->Handle());
 }
 
-int Win32Backend::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+int Win32Backend::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
   HWND owner = GetActiveWindow();
   if (FormPeer* main = MainFormPeer(); !owner && main && IsWindowVisible(main->Window())) owner = main->Window();
   // Without a window of the program on screen, the box holds up the whole program and comes to the front.

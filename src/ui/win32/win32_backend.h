@@ -36,7 +36,7 @@ class Win32Backend final : public Backend {
   std::uintptr_t CreateIconFromPicture(const std::string& picture) override;
   void DestroyIcon(std::uintptr_t icon) override;
 
-  int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+  int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
   void SetCursor(TCursor cursor) override;
   TPoint CursorPos() override;
   TSize ScreenSize() override;

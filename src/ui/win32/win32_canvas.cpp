@@ -73,7 +73,7 @@ TSize Win32Canvas::TextExtent(const std::string& text) {
   return TSize{size.cx, size.cy};
 }
 
-void Win32Canvas::TextOut(int x, int y, const std::string& text) {
+void Win32Canvas::TextAt(int x, int y, const std::string& text) {
   OnDC([&](HDC dc) {
     Selected font(dc, GuiFont());
     SetTextColor(dc, ColorRef(FontColor));

@@ -1,5 +1,4 @@
-// The Windows API for the library's Win32 code. The platform's MessageBox and TextOut macros would
-// rename the backend's and the canvas's members of those names.
+// The Windows API for the library's Win32 code.
 #pragma once
 
 #include "ui/types.h"
@@ -8,5 +7,3 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#undef MessageBox
-#undef TextOut
