@@ -96,10 +96,20 @@ std::vector<HWND> ChildrenWithText(HWND parent, const std::string& text) {
   return found;
 }
 
+bool ShownInWindow(HWND child) {
+  if (!IsWindowVisible(child)) return false;
+  HWND top = GetAncestor(child, GA_ROOT);
+  RECT client{}, rect{}, common{};
+  GetClientRect(top, &client);
+  MapWindowPoints(top, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  GetWindowRect(child, &rect);
+  return IntersectRect(&common, &client, &rect) != FALSE;
+}
+
 std::vector<HWND> VisibleChildrenOfKind(HWND parent, ControlKind kind) {
   std::vector<HWND> found;
   for (HWND child : Descendants(parent)) {
-    if (IsWindowVisible(child) && IsKind(child, kind)) found.push_back(child);
+    if (ShownInWindow(child) && IsKind(child, kind)) found.push_back(child);
   }
   return found;
 }

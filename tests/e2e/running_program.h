@@ -86,6 +86,9 @@ std::vector<HWND> ChildrenWithText(HWND parent, const std::string& text);
 // that the program names after the kind ("TunoraListBox"), since Wine's RealGetWindowClass does not
 // see through superclasses.
 enum class ControlKind { ListBox, TrackBar };
+// The window is visible and some of it lies in its top-level window's client area: a part of the
+// player's window that is switched off may only lie outside it.
+bool ShownInWindow(HWND child);
 std::vector<HWND> VisibleChildrenOfKind(HWND parent, ControlKind kind);
 
 }  // namespace e2e
