@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ui/types.h"
@@ -48,6 +49,9 @@ class Peer {
   virtual ~Peer() = default;
   virtual void Changed(Change what, int index) = 0;
   virtual std::uintptr_t Handle() const = 0;
+  // The window's client area in the control's own coordinates: where it starts within the control's
+  // bounds and its size, a frame and scroll bars left out. Nothing when the bounds are all client.
+  virtual std::optional<TRect> ClientArea() const { return std::nullopt; }
 };
 
 class MenuPeer {

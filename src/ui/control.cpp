@@ -1,6 +1,7 @@
 #include "ui/control.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "ui/canvas.h"
 #include "ui/forms.h"
@@ -33,12 +34,31 @@ void TControl::SetVisible(bool visible) {
   Changed(Change::Visible);
 }
 
+int TControl::ClientWidth() const {
+  if (peer_)
+    if (const std::optional<TRect> area = peer_->ClientArea()) return area->Width();
+  return width_;
+}
+
+int TControl::ClientHeight() const {
+  if (peer_)
+    if (const std::optional<TRect> area = peer_->ClientArea()) return area->Height();
+  return height_;
+}
+
+TPoint TControl::ClientOffset() const {
+  if (peer_)
+    if (const std::optional<TRect> area = peer_->ClientArea()) return {area->left, area->top};
+  return {};
+}
+
 TPoint TControl::ClientToScreen(TPoint client) const {
   TPoint p = client;
   const TControl* c = this;
   for (; c->parent_; c = c->parent_) {
-    p.x += c->left_;
-    p.y += c->top_;
+    const TPoint offset = c->ClientOffset();
+    p.x += c->left_ + offset.x;
+    p.y += c->top_ + offset.y;
   }
   // A form's client area is where the backend puts it; any other top control stands for its window.
   const auto* form = dynamic_cast<const TForm*>(c);
@@ -195,8 +215,10 @@ TControl* TWinControl::ControlAtPos(TPoint client, bool allowDisabled) const {
     if (!child->Visible() || (!child->Enabled() && !allowDisabled)) continue;
     const TPoint p{client.x - child->left_, client.y - child->top_};
     if (p.x < 0 || p.y < 0 || p.x >= child->width_ || p.y >= child->height_) continue;
-    if (auto* container = dynamic_cast<TWinControl*>(child))
-      if (TControl* deeper = container->ControlAtPos(p, allowDisabled)) return deeper;
+    if (auto* container = dynamic_cast<TWinControl*>(child)) {
+      const TPoint offset = child->ClientOffset();
+      if (TControl* deeper = container->ControlAtPos({p.x - offset.x, p.y - offset.y}, allowDisabled)) return deeper;
+    }
     return child;
   }
   return nullptr;

@@ -31,10 +31,11 @@ class TControl : public TComponent {
   void SetTop(int v) { SetBounds(left_, v, width_, height_); }
   void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
   void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
-  virtual int ClientWidth() const { return width_; }
-  virtual int ClientHeight() const { return height_; }
-  // Between the control's client coordinates and the screen's, through the parents up to the form,
-  // whose client area the backend places on the screen.
+  // The client area: the whole control, or what its window's frame and scroll bars leave of it.
+  virtual int ClientWidth() const;
+  virtual int ClientHeight() const;
+  // Between the control's client coordinates and the screen's, through the parents (and their frames)
+  // up to the form, whose client area the backend places on the screen.
   TPoint ClientToScreen(TPoint client) const;
   TPoint ScreenToClient(TPoint screen) const;
 
@@ -130,6 +131,8 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
+  // Where the client area starts within the control's bounds.
+  TPoint ClientOffset() const;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;
   bool enabled_ = true;

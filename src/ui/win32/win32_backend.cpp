@@ -129,6 +129,14 @@ void Win32Backend::SetCursor(TCursor cursor) {
   ::SetCursor(CursorHandle(cursor));
 }
 
+TPoint Win32Backend::ClientOrigin(const TForm& form) {
+  HWND window = reinterpret_cast<HWND>(form.Handle());
+  if (!window) return Backend::ClientOrigin(form);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  return TPoint{origin.x, origin.y};
+}
+
 TPoint Win32Backend::CursorPos() {
   POINT at{};
   GetCursorPos(&at);

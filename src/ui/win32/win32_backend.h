@@ -42,6 +42,7 @@ class Win32Backend final : public Backend {
   TSize ScreenSize() override;
   int ScrollBarWidth() override;
   int ScrollBarHeight() override;
+  TPoint ClientOrigin(const TForm& form) override;
 
   // There is no window besides the main form: it carries the task-bar button, which shows while both
   // the form is visible and the application window is not hidden.

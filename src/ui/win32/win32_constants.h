@@ -8,6 +8,7 @@
 
 #include "os/win32/win32_message_loop.h"
 #include "ui/message_window.h"
+#include "ui/stdctrls.h"
 #include "ui/types.h"
 
 namespace ui::win32 {
@@ -23,6 +24,10 @@ static_assert((clGrayText & 0xFF) == COLOR_GRAYTEXT);
 static_assert(clRed == RGB(255, 0, 0) && clLime == RGB(0, 255, 0) && clNavy == RGB(0, 0, 128));
 
 static_assert((clHighlight & 0xFF) == COLOR_HIGHLIGHT && (clHighlightText & 0xFF) == COLOR_HIGHLIGHTTEXT);
+
+// The states owner-drawn items are drawn in.
+static_assert(odSelected == ODS_SELECTED && odDisabled == ODS_DISABLED && odFocused == ODS_FOCUS &&
+              odComboBoxEdit == ODS_COMBOBOXEDIT);
 
 // Message-box flags and the answers of boxes and modal forms.
 static_assert(mbOK == MB_OK && mbOKCancel == MB_OKCANCEL && mbYesNoCancel == MB_YESNOCANCEL && mbYesNo == MB_YESNO);

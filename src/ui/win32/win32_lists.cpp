@@ -1,24 +1,29 @@
 #include "ui/win32/win32_peers.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_owner_draw.h"
 
 namespace ui::win32 {
 
 namespace {
 
-// A single-selection list box, its items mirrored one change at a time.
+// The list box's own timer, which scrolls it while the mouse selects beyond its edge.
+constexpr UINT kListTimer = 0x0118;
+
+// A list box of single or extended multiple selection, plain or owner-drawn. The control's items and
+// selection go to the window; what the user does there (selecting, scrolling) comes back to the control.
 class ListBoxPeer final : public WindowPeer {
  public:
   ListBoxPeer(Win32Backend& backend, TListBox& list) : WindowPeer(backend, list, classes::kListBox), list_(list) {
     clickEvents_ = false;
     capturesMouse_ = false;
-    CreateChild(WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE);
-    SendMessageA(Window(), LB_SETITEMHEIGHT, 0, list.ItemHeight);
-    Changed(Change::Items, -1);
-    Changed(Change::HorizontalExtent, -1);
-    Changed(Change::TopIndex, -1);
+    CreateChild(Style(), WS_EX_CLIENTEDGE);
+    Mirror();
   }
 
   void Changed(Change what, int index) override {
@@ -26,17 +31,38 @@ class ListBoxPeer final : public WindowPeer {
     switch (what) {
       case Change::Items:
         MirrorItems(index);
-        SendMessageA(Window(), LB_SETCURSEL, list_.ItemIndex(), 0);
-        break;
-      case Change::ItemIndex:
-        SendMessageA(Window(), LB_SETCURSEL, list_.ItemIndex(), 0);
         ReadTopIndex();
         break;
+      case Change::ItemIndex:
+        if (reading_) break;
+        ShowItemIndex();
+        ReadTopIndex();
+        break;
+      case Change::ItemSelected:
+        if (!reading_) SendMessageA(Window(), LB_SETSEL, list_.Selected(index), index);
+        break;
       case Change::TopIndex:
-        if (!readingTop_) SendMessageA(Window(), LB_SETTOPINDEX, list_.TopIndex(), 0);
+        if (reading_) break;
+        SendMessageA(Window(), LB_SETTOPINDEX, list_.TopIndex(), 0);
+        ReadTopIndex();  // the window keeps its last page full
         break;
       case Change::HorizontalExtent:
         SendMessageA(Window(), LB_SETHORIZONTALEXTENT, list_.HorizontalExtent(), 0);
+        break;
+      case Change::Style:
+        RecreateChild(Style(), WS_EX_CLIENTEDGE);
+        Mirror();
+        break;
+      case Change::Updating:
+        SendMessageA(Window(), WM_SETREDRAW, !list_.Updating(), 0);
+        if (!list_.Updating()) {
+          InvalidateRect(Window(), nullptr, TRUE);
+          ReadTopIndex();
+        }
+        break;
+      case Change::Bounds:
+        WindowPeer::Changed(what, index);
+        ReadTopIndex();
         break;
       default:
         WindowPeer::Changed(what, index);
@@ -53,60 +79,162 @@ class ListBoxPeer final : public WindowPeer {
         list_.Scrolled(message == WM_VSCROLL, LOWORD(wParam), HIWORD(wParam));
         return result;
       }
+      case WM_GETDLGCODE: {
+        // Enter is the list's own (it opens a folder, adds a file): a dialog's default button does not
+        // take it.
+        LRESULT code = CallBase(message, wParam, lParam);
+        const auto* msg = reinterpret_cast<const MSG*>(lParam);
+        if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+        return code;
+      }
+      // Whatever may have scrolled the list: the wheel, the keys, the mouse selecting beyond an edge.
       case WM_MOUSEWHEEL:
-      case WM_KEYDOWN: {
-        const LRESULT result = CallBase(message, wParam, lParam);
-        ReadTopIndex();
+      case WM_KEYDOWN:
+      case WM_CHAR:
+      case WM_MOUSEMOVE:
+      case WM_LBUTTONUP:
+      case WM_SIZE:
+      case kListTimer: {
+        const LRESULT result = WindowPeer::Message(message, wParam, lParam);
+        if (Window()) ReadTopIndex();
         return result;
       }
     }
     return WindowPeer::Message(message, wParam, lParam);
   }
 
-  bool Reflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) override {
-    if (message != WM_COMMAND) return false;
-    result = 0;
-    switch (HIWORD(wParam)) {
-      case LBN_SELCHANGE:
-        ReadTopIndex();
-        list_.UserSelect(static_cast<int>(SendMessageA(Window(), LB_GETCURSEL, 0, 0)));
-        break;
-      case LBN_DBLCLK:
-        list_.DblClick();
-        break;
+  bool Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+    switch (message) {
+      case WM_COMMAND:
+        result = 0;
+        switch (HIWORD(wParam)) {
+          case LBN_SELCHANGE: UserSelected(); break;
+          case LBN_DBLCLK: list_.DblClick(); break;
+        }
+        return true;
+      case WM_MEASUREITEM:
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = list_.ItemHeight;
+        result = TRUE;
+        return true;
+      case WM_DRAWITEM:
+        DrawOwnerItem(list_, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
+                      [this](int item, TRect rect, TOwnerDrawState state) { list_.DrawItem(item, rect, state); });
+        result = TRUE;
+        return true;
+      case WM_CTLCOLORLISTBOX: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetBkColor(dc, ColorRef(list_.Color()));
+        SetTextColor(dc, ColorRef(list_.FontColor()));
+        result = reinterpret_cast<LRESULT>(BackgroundBrush());
+        return true;
+      }
     }
-    return true;
+    return false;
   }
 
  private:
+  // While the control takes what the window shows, its changes are not sent back.
+  class Reading {
+   public:
+    explicit Reading(bool& flag) : flag_(flag), previous_(std::exchange(flag, true)) {}
+    ~Reading() { flag_ = previous_; }
+    Reading(const Reading&) = delete;
+    Reading& operator=(const Reading&) = delete;
+
+   private:
+    bool& flag_;
+    bool previous_;
+  };
+
+  DWORD Style() const {
+    DWORD style = WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    if (list_.Style() == TListBoxStyle::lbOwnerDrawFixed) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+    if (list_.MultiSelect()) style |= LBS_EXTENDEDSEL;
+    return style;
+  }
+
+  // Everything the control holds, into a window just made. An owner-drawn list has asked for its item
+  // height while it was made.
+  void Mirror() {
+    if (list_.Style() == TListBoxStyle::lbStandard) SendMessageA(Window(), LB_SETITEMHEIGHT, 0, list_.ItemHeight);
+    SendMessageA(Window(), LB_SETHORIZONTALEXTENT, list_.HorizontalExtent(), 0);
+    if (list_.Updating()) SendMessageA(Window(), WM_SETREDRAW, FALSE, 0);
+    MirrorItems(-1);
+  }
+
   void MirrorItems(int index) {
-    const int shown = static_cast<int>(SendMessageA(Window(), LB_GETCOUNT, 0, 0));
-    if (index < 0) {
-      SendMessageA(Window(), WM_SETREDRAW, FALSE, 0);
-      SendMessageA(Window(), LB_RESETCONTENT, 0, 0);
-      for (const std::string& item : list_.Items())
-        SendMessageA(Window(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-      SendMessageA(Window(), WM_SETREDRAW, TRUE, 0);
-      InvalidateRect(Window(), nullptr, TRUE);
+    if (index >= 0) {
+      // One item was inserted, deleted or replaced at index.
+      const int shown = static_cast<int>(SendMessageA(Window(), LB_GETCOUNT, 0, 0));
+      if (list_.Count() <= shown) SendMessageA(Window(), LB_DELETESTRING, index, 0);
+      if (list_.Count() >= shown) {
+        SendMessageA(Window(), LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(list_.Item(index).c_str()));
+        if (list_.MultiSelect() && list_.Selected(index)) SendMessageA(Window(), LB_SETSEL, TRUE, index);
+      }
+      ShowItemIndex();
       return;
     }
-    // One item was inserted, deleted or replaced at index.
-    if (list_.Count() <= shown) SendMessageA(Window(), LB_DELETESTRING, index, 0);
-    if (list_.Count() >= shown)
-      SendMessageA(Window(), LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(list_.Item(index).c_str()));
+    // All of them, without a repaint between: the storage for them taken at once, since the list box
+    // would otherwise grow it a few items at a time.
+    const bool redraw = !list_.Updating();
+    if (redraw) SendMessageA(Window(), WM_SETREDRAW, FALSE, 0);
+    SendMessageA(Window(), LB_RESETCONTENT, 0, 0);
+    std::size_t bytes = 0;
+    for (const std::string& item : list_.Items()) bytes += item.size() + 1;
+    SendMessageA(Window(), LB_INITSTORAGE, list_.Count(), static_cast<LPARAM>(bytes));
+    for (const std::string& item : list_.Items())
+      SendMessageA(Window(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (list_.MultiSelect())
+      for (int i = 0; i < list_.Count(); ++i)
+        if (list_.Selected(i)) SendMessageA(Window(), LB_SETSEL, TRUE, i);
+    ShowItemIndex();
+    SendMessageA(Window(), LB_SETTOPINDEX, list_.TopIndex(), 0);
+    if (redraw) {
+      SendMessageA(Window(), WM_SETREDRAW, TRUE, 0);
+      InvalidateRect(Window(), nullptr, TRUE);
+    }
+  }
+
+  // The selected item, or a multiple selection's focused one.
+  void ShowItemIndex() {
+    if (!list_.MultiSelect()) {
+      SendMessageA(Window(), LB_SETCURSEL, list_.ItemIndex(), 0);
+    } else if (list_.ItemIndex() >= 0) {
+      SendMessageA(Window(), LB_SETCARETINDEX, list_.ItemIndex(), FALSE);
+    }
+  }
+
+  // The user changed the selection: the control takes it from the window, then fires its click.
+  void UserSelected() {
+    ReadTopIndex();
+    if (!list_.MultiSelect()) {
+      list_.UserSelect(static_cast<int>(SendMessageA(Window(), LB_GETCURSEL, 0, 0)));
+      return;
+    }
+    const int count = static_cast<int>(SendMessageA(Window(), LB_GETSELCOUNT, 0, 0));
+    std::vector<int> items(std::max(count, 0));
+    SendMessageA(Window(), LB_GETSELITEMS, items.size(), reinterpret_cast<LPARAM>(items.data()));
+    std::vector<bool> selected(list_.Count());
+    for (int item : items)
+      if (item >= 0 && item < list_.Count()) selected[item] = true;
+    {
+      Reading reading(reading_);
+      for (int i = 0; i < list_.Count(); ++i) list_.SetSelected(i, selected[i]);
+      list_.SetItemIndex(static_cast<int>(SendMessageA(Window(), LB_GETCARETINDEX, 0, 0)));
+    }
+    list_.Click();
   }
 
   // The list scrolls itself; the control learns where it is.
   void ReadTopIndex() {
     const int top = static_cast<int>(SendMessageA(Window(), LB_GETTOPINDEX, 0, 0));
     if (top == list_.TopIndex()) return;
-    readingTop_ = true;
+    Reading reading(reading_);
     list_.SetTopIndex(top);
-    readingTop_ = false;
   }
 
   TListBox& list_;
-  bool readingTop_ = false;
+  bool reading_ = false;
 };
 
 }  // namespace

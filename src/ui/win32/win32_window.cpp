@@ -90,6 +90,28 @@ void WindowPeer::CreateChild(DWORD style, DWORD exStyle) {
   SetHintTool(!control_.Hint().empty());
 }
 
+void WindowPeer::RecreateChild(DWORD style, DWORD exStyle) {
+  HWND old = Window();
+  HWND above = old ? GetWindow(old, GW_HWNDPREV) : nullptr;
+  const bool focused = old && GetFocus() == old;
+  SetHintTool(false);
+  DestroyBoundWindow();
+  CreateChild(style, exStyle);
+  SetWindowPos(Window(), above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (focused) SetFocus(Window());
+}
+
+std::optional<TRect> WindowPeer::ClientArea() const {
+  if (!Window()) return std::nullopt;
+  RECT frame;
+  GetWindowRect(Window(), &frame);
+  POINT origin{0, 0};
+  ::ClientToScreen(Window(), &origin);
+  const RECT client = ClientRect(Window());
+  const int left = origin.x - frame.left, top = origin.y - frame.top;
+  return TRect{left, top, left + client.right, top + client.bottom};
+}
+
 void WindowPeer::SetHintTool(bool tool) {
   if (tool == hintTool_ || !Window()) return;
   auto* form = dynamic_cast<FormPeer*>(FromWindow(GetAncestor(Window(), GA_ROOT)));

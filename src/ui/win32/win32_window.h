@@ -4,6 +4,8 @@
 
 #include "ui/win32/windows_api.h"
 
+#include <optional>
+
 #include "os/win32/window_binding.h"
 #include "ui/backend.h"
 #include "ui/control.h"
@@ -35,6 +37,7 @@ class WindowPeer : public Peer, public os::BoundWindow {
   std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(Window()); }
   TControl& Control() const { return control_; }
   void Changed(Change what, int index) override;
+  std::optional<TRect> ClientArea() const override;
 
   // The peer behind a window of the library; nullptr for any other window.
   static WindowPeer* FromWindow(HWND window);
@@ -46,6 +49,9 @@ class WindowPeer : public Peer, public os::BoundWindow {
   // Makes the window; a child control's window goes into its parent's, with a control ID of its own.
   void Create(DWORD style, DWORD exStyle, HWND parent, int x, int y, int width, int height);
   void CreateChild(DWORD style, DWORD exStyle = 0);
+  // Makes the child window again with other styles (those the system reads only at creation), in the
+  // same place among its siblings, keeping the focus and the hint.
+  void RecreateChild(DWORD style, DWORD exStyle = 0);
   virtual LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT CallBase(UINT message, WPARAM wParam, LPARAM lParam) { return DefaultMessage(message, wParam, lParam); }
   // A notification the parent received about this control (WM_COMMAND, WM_HSCROLL, WM_CTLCOLOR...).
