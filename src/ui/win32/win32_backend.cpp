@@ -42,6 +42,7 @@ std::unique_ptr<Peer> Win32Backend::CreatePeer(TLabel& label) { return MakeLabel
 std::unique_ptr<Peer> Win32Backend::CreatePeer(TBevel& bevel) { return MakeBevelPeer(bevel); }
 std::unique_ptr<Peer> Win32Backend::CreatePeer(TSpeedButton& button) { return MakeSpeedButtonPeer(*this, button); }
 std::unique_ptr<Peer> Win32Backend::CreatePeer(TListBox& list) { return MakeListBoxPeer(*this, list); }
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TComboBox& combo) { return MakeComboBoxPeer(*this, combo); }
 std::unique_ptr<Peer> Win32Backend::CreatePeer(TTrackBar& trackBar) { return MakeTrackBarPeer(*this, trackBar); }
 std::unique_ptr<Peer> Win32Backend::CreatePeer(TCustomControl& control) {
   return MakeCustomControlPeer(*this, control);

@@ -25,6 +25,7 @@ class Win32Backend final : public Backend {
   std::unique_ptr<Peer> CreatePeer(TBevel&) override;
   std::unique_ptr<Peer> CreatePeer(TSpeedButton&) override;
   std::unique_ptr<Peer> CreatePeer(TListBox&) override;
+  std::unique_ptr<Peer> CreatePeer(TComboBox&) override;
   std::unique_ptr<Peer> CreatePeer(TTrackBar&) override;
   std::unique_ptr<Peer> CreatePeer(TCustomControl&) override;
   std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) override;

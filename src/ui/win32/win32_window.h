@@ -26,6 +26,7 @@ inline constexpr os::WindowClass kCustomControl{"TunoraCustomControl", nullptr, 
 inline constexpr os::WindowClass kMessageWindow{"TunoraMessageWindow"};
 inline constexpr os::WindowClass kLabel{"TunoraLabel", "STATIC", CS_DBLCLKS};
 inline constexpr os::WindowClass kListBox{"TunoraListBox", "LISTBOX", CS_DBLCLKS};
+inline constexpr os::WindowClass kComboBox{"TunoraComboBox", "COMBOBOX", CS_DBLCLKS};
 inline constexpr os::WindowClass kTrackBar{"TunoraTrackBar", TRACKBAR_CLASSA};
 }  // namespace classes
 
