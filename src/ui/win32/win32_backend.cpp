@@ -70,12 +70,8 @@ bool Win32Backend::HandleShortCut(const MSG& msg) {
   if (GetKeyState(VK_CONTROL) < 0) shortCut |= scCtrl;
   if (GetKeyState(VK_SHIFT) < 0) shortCut |= scShift;
   if (GetKeyState(VK_MENU) < 0) shortCut |= scAlt;
-  // The main menu first, then the form's popup menus: short-cuts work with the menu bar hidden.
+  // They work with the menu bar hidden too.
   TMenuItem* item = form->Form().Menu() ? form->Form().Menu()->FindShortCut(shortCut) : nullptr;
-  for (TComponent* component : form->Form().Components()) {
-    if (item) break;
-    if (auto* popup = dynamic_cast<TPopupMenu*>(component)) item = popup->FindShortCut(shortCut);
-  }
   if (!item) return false;
   item->Click();  // in the loop's Guard, as every message filter
   return true;

@@ -1,6 +1,7 @@
 // The component library on Win32: a native window behind each control, menus as HMENU trees, the
-// canvas on device contexts, icons, message boxes and the cursor. Menu short-cuts are looked up in the
-// message loop, so they work whatever control has the focus and whether or not the menu bar shows.
+// canvas on device contexts, icons, message boxes and the cursor. The main menu's short-cuts are looked
+// up in the message loop, so they work whatever control has the focus and whether or not the menu bar
+// shows; a popup menu's work in the controls it belongs to (see WindowPeer).
 #pragma once
 
 #include "ui/backend.h"

@@ -23,6 +23,30 @@ TShiftState ShiftOf(WPARAM keys) {
   return shift;
 }
 
+// The modifier keys held, for key messages.
+TShiftState KeyShift() {
+  TShiftState shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+  if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+  return shift;
+}
+
+// The enabled item of the control's popup menu, or of the nearest parent's, that has the key as its
+// short-cut.
+TMenuItem* PopupShortCut(TControl& control, std::uint16_t key, TShiftState shift) {
+  if (key == 0 || key > 0xFF || key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU) return nullptr;
+  TShortCut shortCut = key;
+  if (shift & ssCtrl) shortCut |= scCtrl;
+  if (shift & ssShift) shortCut |= scShift;
+  if (shift & ssAlt) shortCut |= scAlt;
+  for (TControl* c = &control; c; c = c->Parent()) {
+    if (!c->PopupMenu) continue;
+    if (TMenuItem* item = c->PopupMenu->FindShortCut(shortCut); item && item->Enabled()) return item;
+  }
+  return nullptr;
+}
+
 // The control a notification names, for the messages that carry one: by handle, or by control ID for
 // the owner-drawn items' messages, which may come before the control's handle is known.
 HWND NotifyingChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -175,8 +199,24 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
+bool WindowPeer::Key(WPARAM wParam) {
+  std::uint16_t key = static_cast<std::uint16_t>(wParam);
+  const TShiftState shift = KeyShift();
+  if (TMenuItem* item = PopupShortCut(control_, key, shift)) {
+    item->Click();
+    return true;
+  }
+  control_.KeyDown(key, shift);
+  // The handler may have destroyed the window.
+  return key == 0 || !Window();
+}
+
 LRESULT WindowPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (Key(wParam)) return 0;
+      break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:

@@ -72,6 +72,8 @@ class WindowPeer : public Peer, public os::BoundWindow {
  private:
   LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) final;
   LRESULT Mouse(UINT message, WPARAM wParam, LPARAM lParam);
+  // A key pressed on the control: a short-cut of its popup menus, else its KeyDown. True when consumed.
+  bool Key(WPARAM key);
   // Makes the control a tool of its form's tool tip (while it has a hint), or no longer one.
   void SetHintTool(bool tool);
   bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -65,12 +65,13 @@ class SentMessages {
   HHOOK hook_;
 };
 
-// Sets or clears the modifier keys the system reports as held (GetKeyState), as a user holding them.
-inline void HoldKeys(bool shift, bool ctrl) {
+// Sets the modifier keys the system reports as held (GetKeyState), as a user holding them; none by default.
+inline void HoldKeys(bool shift = false, bool ctrl = false, bool alt = false) {
   BYTE keys[256];
   GetKeyboardState(keys);
   keys[VK_SHIFT] = shift ? 0x80 : 0;
   keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+  keys[VK_MENU] = alt ? 0x80 : 0;
   SetKeyboardState(keys);
 }
 
