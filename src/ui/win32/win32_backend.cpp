@@ -3,6 +3,7 @@
 #include "ui/forms.h"
 #include "ui/menus.h"
 #include "ui/win32/win32_canvas.h"
+#include "ui/win32/win32_gdi.h"
 #include "ui/win32/win32_constants.h"
 #include "ui/win32/win32_form.h"
 #include "ui/win32/win32_menus.h"
@@ -123,7 +124,13 @@ HCURSOR Win32Backend::CursorHandle(TCursor cursor) { return cursors_.Handle(curs
 
 void Win32Backend::SetCursor(TCursor cursor) {
   cursor_ = cursor;
-  ::SetCursor(CursorHandle(cursor));
+  ::SetCursor(CursorHandle(cursor != TCursor::crDefault ? cursor : dragCursor_));
+}
+
+void Win32Backend::ShowDragCursor(TCursor cursor) {
+  dragCursor_ = cursor;
+  // The screen's pointer overrides the drag's, as it does every control's own.
+  ::SetCursor(CursorHandle(cursor_ != TCursor::crDefault ? cursor_ : cursor));
 }
 
 TPoint Win32Backend::ClientOrigin(const TForm& form) {
@@ -132,6 +139,30 @@ TPoint Win32Backend::ClientOrigin(const TForm& form) {
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
   return TPoint{origin.x, origin.y};
+}
+
+TControl* Win32Backend::ControlAtScreen(TPoint screen) {
+  const POINT at{screen.x, screen.y};
+  HWND window = GetAncestor(WindowFromPoint(at), GA_ROOT);
+  auto* form = dynamic_cast<FormPeer*>(WindowPeer::FromWindow(window));
+  if (!form || !form->Form().Enabled()) return nullptr;
+  POINT client = at;
+  ScreenToClient(window, &client);
+  const RECT area = ClientRect(window);
+  if (!PtInRect(&area, client)) return nullptr;
+  TControl* found = &form->Form();
+  for (;;) {
+    client = at;
+    ScreenToClient(window, &client);
+    HWND child = ChildWindowFromPointEx(window, client, CWP_SKIPINVISIBLE);
+    if (!child || child == window) break;
+    window = child;
+    // A window of no control's (a combo box's own parts) ends the search, and so does a disabled control.
+    WindowPeer* peer = WindowPeer::FromWindow(child);
+    if (!peer || !peer->Control().Enabled()) break;
+    found = &peer->Control();
+  }
+  return found;
 }
 
 TPoint Win32Backend::CursorPos() {

@@ -44,7 +44,12 @@ class Win32Backend final : public Backend {
   TSize ScreenSize() override;
   int ScrollBarWidth() override;
   int ScrollBarHeight() override;
+
+  void ShowDragCursor(TCursor cursor) override;
   TPoint ClientOrigin(const TForm& form) override;
+  // The window under the point, found by the window system, then down through its children, disabled
+  // ones included: the deepest enabled control on the way.
+  TControl* ControlAtScreen(TPoint screen) override;
 
   // There is no window besides the main form: it carries the task-bar button, which shows while both
   // the form is visible and the application window is not hidden.
@@ -54,6 +59,8 @@ class Win32Backend final : public Backend {
 
   os::Win32MessageLoop& Loop() const { return loop_; }
   TCursor ScreenCursor() const { return cursor_; }
+  // The pointer of a running drag; crDefault without one.
+  TCursor DragCursor() const { return dragCursor_; }
   HCURSOR CursorHandle(TCursor cursor);
   bool ApplicationWindowShown() const { return applicationShown_; }
   // The window a popup menu or message box belongs to: the active window, else the main form when it
@@ -68,6 +75,7 @@ class Win32Backend final : public Backend {
   std::string title_;
   bool applicationShown_ = true;
   TCursor cursor_ = TCursor::crDefault;
+  TCursor dragCursor_ = TCursor::crDefault;
   win32::Cursors cursors_;
   std::unique_ptr<MessageWindowPeer> hiddenOwner_;
   // Above the dialog answers' IDs (IDOK...), which dialog boxes send as commands.

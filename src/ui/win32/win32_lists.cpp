@@ -132,6 +132,22 @@ class ListBoxPeer final : public WindowPeer {
     return false;
   }
 
+  // The list selects at a press but may report it only at the release (Wine's does): the control knows
+  // the pressed item when it hears of the press, as a drag begun there needs.
+  void Pressed() override {
+    ReadSelection();
+    ReadTopIndex();
+  }
+
+  // An automatic drag of a multiple selection starts on any of its items: pressing one of them must not
+  // select it alone.
+  bool PressBelongsToDrag(WPARAM keys, int x, int y) override {
+    if (!list_.MultiSelect() || list_.DragMode != TDragMode::dmAutomatic || (keys & (MK_SHIFT | MK_CONTROL)))
+      return false;
+    const LRESULT hit = SendMessageA(Window(), LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y));
+    return !HIWORD(hit) && SendMessageA(Window(), LB_GETSEL, LOWORD(hit), 0) > 0;
+  }
+
  private:
   // While the control takes what the window shows, its changes are not sent back.
   class Reading {
@@ -211,18 +227,25 @@ class ListBoxPeer final : public WindowPeer {
       list_.UserSelect(static_cast<int>(SendMessageA(Window(), LB_GETCURSEL, 0, 0)));
       return;
     }
+    ReadSelection();
+    list_.Click();
+  }
+
+  // The selection the window shows, and a multiple selection's focused item.
+  void ReadSelection() {
+    Reading reading(reading_);
+    if (!list_.MultiSelect()) {
+      list_.SetItemIndex(static_cast<int>(SendMessageA(Window(), LB_GETCURSEL, 0, 0)));
+      return;
+    }
     const int count = static_cast<int>(SendMessageA(Window(), LB_GETSELCOUNT, 0, 0));
     std::vector<int> items(std::max(count, 0));
     SendMessageA(Window(), LB_GETSELITEMS, items.size(), reinterpret_cast<LPARAM>(items.data()));
     std::vector<bool> selected(list_.Count());
     for (int item : items)
       if (item >= 0 && item < list_.Count()) selected[item] = true;
-    {
-      Reading reading(reading_);
-      for (int i = 0; i < list_.Count(); ++i) list_.SetSelected(i, selected[i]);
-      list_.SetItemIndex(static_cast<int>(SendMessageA(Window(), LB_GETCARETINDEX, 0, 0)));
-    }
-    list_.Click();
+    for (int i = 0; i < list_.Count(); ++i) list_.SetSelected(i, selected[i]);
+    list_.SetItemIndex(static_cast<int>(SendMessageA(Window(), LB_GETCARETINDEX, 0, 0)));
   }
 
   // The list scrolls itself; the control learns where it is.

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "ui/forms.h"
 #include "ui/menus.h"
@@ -164,14 +165,29 @@ bool WindowPeer::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 }
 
 LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = CallBase(message, wParam, lParam);
   const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
   const TShiftState shift = ShiftOf(wParam);
+  const bool dragPress = message == WM_LBUTTONDOWN && PressBelongsToDrag(wParam, x, y);
+  LRESULT result = 0;
+  if (dragPress) {
+    SetFocus(Window());
+  } else {
+    result = CallBase(message, wParam, lParam);
+    if (message != WM_LBUTTONUP && message != WM_RBUTTONUP && message != WM_MBUTTONUP) Pressed();
+  }
   switch (message) {
     case WM_LBUTTONDOWN:
       leftPressed_ = true;
       if (capturesMouse_) SetCapture(Window());
       control_.MouseDown(TMouseButton::mbLeft, shift, x, y);
+      if (!Window()) break;
+      if (control_.Dragging()) {
+        if (dragPress) dragPress_ = {wParam, lParam};
+        CaptureForDrag();
+      } else if (dragPress) {
+        // The handler took the drag back: the press is the window's after all.
+        result = CallBase(message, wParam, lParam);
+      }
       break;
     case WM_RBUTTONDOWN: control_.MouseDown(TMouseButton::mbRight, shift, x, y); break;
     case WM_MBUTTONDOWN: control_.MouseDown(TMouseButton::mbMiddle, shift, x, y); break;
@@ -199,6 +215,59 @@ LRESULT WindowPeer::Mouse(UINT message, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
+void WindowPeer::CaptureForDrag() {
+  dragCapture_ = true;
+  SetCapture(Window());
+}
+
+void WindowPeer::ReleaseDragCapture() {
+  dragCapture_ = false;
+  dragPress_.reset();
+  if (GetCapture() == Window()) ReleaseCapture();
+}
+
+TPoint WindowPeer::ScreenPoint(LPARAM lParam) const {
+  POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ::ClientToScreen(Window(), &at);
+  return TPoint{at.x, at.y};
+}
+
+bool WindowPeer::DragMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  DragManager& drag = Application().Drag();
+  switch (message) {
+    case WM_MOUSEMOVE:
+      drag.MouseMoved(ScreenPoint(lParam));
+      if (Window() && !control_.Dragging()) ReleaseDragCapture();
+      return true;
+    case WM_LBUTTONUP: {
+      const auto press = dragPress_;
+      const bool ran = drag.Running();
+      ReleaseDragCapture();
+      drag.MouseReleased(ScreenPoint(lParam));
+      if (!Window()) return true;
+      // No drag started: the press the drag held back was a click on the window.
+      if (press && !ran) CallBase(WM_LBUTTONDOWN, press->first, press->second);
+      // A drag that ran ends without a click; the release goes on to the window and the control.
+      if (ran) leftPressed_ = false;
+      return false;
+    }
+    case WM_CAPTURECHANGED:
+      // The window taking the mouse over from itself (a list box does at a press) loses nothing.
+      if (reinterpret_cast<HWND>(lParam) == Window()) return false;
+      dragCapture_ = false;
+      dragPress_.reset();
+      drag.Cancel();
+      return false;
+    case WM_KEYDOWN:
+      if (wParam != VK_ESCAPE) return false;
+      ReleaseDragCapture();
+      drag.Cancel();
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool WindowPeer::Key(WPARAM wParam) {
   std::uint16_t key = static_cast<std::uint16_t>(wParam);
   const TShiftState shift = KeyShift();
@@ -212,6 +281,7 @@ bool WindowPeer::Key(WPARAM wParam) {
 }
 
 LRESULT WindowPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (dragCapture_ && DragMessage(message, wParam, lParam)) return 0;
   switch (message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -238,6 +308,11 @@ LRESULT WindowPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
       // The screen's pointer overrides every control's own; a control's own shows over its client area.
       if (backend_.ScreenCursor() != TCursor::crDefault) {
         ::SetCursor(backend_.CursorHandle(backend_.ScreenCursor()));
+        return TRUE;
+      }
+      // Then a running drag's pointer.
+      if (backend_.DragCursor() != TCursor::crDefault) {
+        ::SetCursor(backend_.CursorHandle(backend_.DragCursor()));
         return TRUE;
       }
       if (control_.Cursor() != TCursor::crDefault && reinterpret_cast<HWND>(wParam) == Window() &&

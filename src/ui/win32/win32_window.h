@@ -57,6 +57,12 @@ class WindowPeer : public Peer, public os::BoundWindow {
   LRESULT CallBase(UINT message, WPARAM wParam, LPARAM lParam) { return DefaultMessage(message, wParam, lParam); }
   // A notification the parent received about this control (WM_COMMAND, WM_HSCROLL, WM_CTLCOLOR...).
   virtual bool Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) { return false; }
+  // The window has handled a mouse press; the control hears of the press next.
+  virtual void Pressed() {}
+  // Whether a left press (its MK_* keys, at a client point) begins a drag of the control without the
+  // window's own handling, which would undo what the drag carries (a multiple selection). The window
+  // gets the press at the release, when no drag started.
+  virtual bool PressBelongsToDrag(WPARAM keys, int x, int y) { return false; }
   virtual void ApplyBounds();
   virtual void ApplyVisible();
   HBRUSH BackgroundBrush();
@@ -74,12 +80,21 @@ class WindowPeer : public Peer, public os::BoundWindow {
   LRESULT Mouse(UINT message, WPARAM wParam, LPARAM lParam);
   // A key pressed on the control: a short-cut of its popup menus, else its KeyDown. True when consumed.
   bool Key(WPARAM key);
+  // The mouse and Esc while a drag of the control waits or runs, the window holding the mouse: true for
+  // a message the drag took.
+  bool DragMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void CaptureForDrag();
+  void ReleaseDragCapture();
+  TPoint ScreenPoint(LPARAM lParam) const;
   // Makes the control a tool of its form's tool tip (while it has a hint), or no longer one.
   void SetHintTool(bool tool);
   bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   const os::WindowClass& windowClass_;
   bool leftPressed_ = false;
   bool hintTool_ = false;
+  bool dragCapture_ = false;
+  // The press a drag took from the window: its keys and point.
+  std::optional<std::pair<WPARAM, LPARAM>> dragPress_;
   Brush background_;
   TColor backgroundColor_ = 0;
 };
