@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "ui/forms.h"
 #include "ui/menus.h"
@@ -93,6 +94,7 @@ WindowPeer::~WindowPeer() {
 void WindowPeer::Create(DWORD style, DWORD exStyle, HWND parent, int x, int y, int width, int height) {
   if (!control_.Visible()) style &= ~WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
+  if (control_.AcceptFiles()) exStyle |= WS_EX_ACCEPTFILES;
   os::WindowSpec spec;
   spec.text = control_.Caption().c_str();
   spec.style = style;
@@ -280,6 +282,20 @@ bool WindowPeer::Key(WPARAM wParam) {
   return key == 0 || !Window();
 }
 
+void WindowPeer::DropFiles(HDROP drop) {
+  std::vector<std::string> files;
+  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::string file(DragQueryFileA(drop, i, nullptr, 0), '\0');
+    DragQueryFileA(drop, i, file.data(), static_cast<UINT>(file.size() + 1));
+    files.push_back(std::move(file));
+  }
+  POINT at{};
+  DragQueryPoint(drop, &at);
+  DragFinish(drop);
+  Application().Dispatch([&] { control_.DropFiles(files, at.x, at.y); });
+}
+
 LRESULT WindowPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
   if (dragCapture_ && DragMessage(message, wParam, lParam)) return 0;
   switch (message) {
@@ -287,6 +303,9 @@ LRESULT WindowPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSKEYDOWN:
       if (Key(wParam)) return 0;
       break;
+    case WM_DROPFILES:
+      DropFiles(reinterpret_cast<HDROP>(wParam));
+      return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -352,6 +371,7 @@ void WindowPeer::Changed(Change what, int index) {
     case Change::FontColor:
     case Change::Invalidate: InvalidateRect(Window(), nullptr, TRUE); break;
     case Change::Focus: SetFocus(Window()); break;
+    case Change::AcceptFiles: DragAcceptFiles(Window(), control_.AcceptFiles()); break;
     default: break;
   }
 }

@@ -86,6 +86,8 @@ class WindowPeer : public Peer, public os::BoundWindow {
   void CaptureForDrag();
   void ReleaseDragCapture();
   TPoint ScreenPoint(LPARAM lParam) const;
+  // Files dropped from the shell: read, given back to the system, then handed to the control.
+  void DropFiles(HDROP drop);
   // Makes the control a tool of its form's tool tip (while it has a hint), or no longer one.
   void SetHintTool(bool tool);
   bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
