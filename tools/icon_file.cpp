@@ -11,9 +11,9 @@ namespace {
 
 constexpr std::string_view kLetters = "krgybmcsdRGYBMCw";
 constexpr std::uint8_t kPalette[16][3] = {  // red, green, blue
-    {0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0}, {0, 0, 128},   {128, 0, 128},
-    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0},
-    {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+    {0, 0, 0},     {128, 0, 0},     {0, 128, 0},     {128, 128, 0},  {0, 0, 128}, {128, 0, 128},
+    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0},    {0, 255, 0}, {255, 255, 0},
+    {0, 0, 255},   {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
 
 [[noreturn]] void Refuse(int line, const std::string& what) {
   throw std::invalid_argument("line " + std::to_string(line) + ": " + what);
@@ -30,7 +30,9 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
 }
 
 // Rows of a bitmap are padded to whole 32-bit words.
-std::size_t RowBytes(int pixels, int bitsPerPixel) { return (static_cast<std::size_t>(pixels) * bitsPerPixel + 31) / 32 * 4; }
+std::size_t RowBytes(int pixels, int bitsPerPixel) {
+  return (static_cast<std::size_t>(pixels) * bitsPerPixel + 31) / 32 * 4;
+}
 
 std::size_t ImageBytes(int size) {
   return 40 + 16 * 4 + (RowBytes(size, 4) + RowBytes(size, 1)) * static_cast<std::size_t>(size);
@@ -93,11 +95,14 @@ std::vector<Picture> ReadPictures(const std::string& text) {
     }
     if (pictures.empty()) Refuse(n, "a picture begins with a line 'size N'");
     Picture& picture = pictures.back();
-    if (picture.rows.size() == static_cast<std::size_t>(picture.size)) Refuse(n, "the picture has more rows than its size");
+    if (picture.rows.size() == static_cast<std::size_t>(picture.size))
+      Refuse(n, "the picture has more rows than its size");
     if (line.size() != static_cast<std::size_t>(picture.size))
-      Refuse(n, "a row of " + std::to_string(line.size()) + " letters in a picture of size " + std::to_string(picture.size));
+      Refuse(n, "a row of " + std::to_string(line.size()) + " letters in a picture of size " +
+                    std::to_string(picture.size));
     for (char c : line)
-      if (c != '.' && kLetters.find(c) == std::string_view::npos) Refuse(n, std::string("unknown colour letter '") + c + "'");
+      if (c != '.' && kLetters.find(c) == std::string_view::npos)
+        Refuse(n, std::string("unknown colour letter '") + c + "'");
     picture.rows.push_back(line);
   }
   if (pictures.empty()) Refuse(n, "no picture");

@@ -55,15 +55,15 @@ constexpr std::uint8_t kNoteOffVelocity = 64;
 // General MIDI's percussion keys on channel 10, by short names.
 const std::map<std::string, int, std::less<>>& DrumKeys() {
   static const std::map<std::string, int, std::less<>> keys = {
-      {"kick2", 35},       {"kick", 36},         {"stick", 37},        {"snare", 38},       {"clap", 39},
-      {"snare2", 40},      {"lowfloortom", 41},  {"hat", 42},          {"highfloortom", 43}, {"pedalhat", 44},
-      {"lowtom", 45},      {"openhat", 46},      {"lowmidtom", 47},    {"himidtom", 48},    {"crash", 49},
-      {"hightom", 50},     {"ride", 51},         {"china", 52},        {"ridebell", 53},    {"tambourine", 54},
-      {"splash", 55},      {"cowbell", 56},      {"crash2", 57},       {"vibraslap", 58},   {"ride2", 59},
-      {"hibongo", 60},     {"lowbongo", 61},     {"mutehiconga", 62},  {"openhiconga", 63}, {"lowconga", 64},
-      {"hitimbale", 65},   {"lowtimbale", 66},   {"hiagogo", 67},      {"lowagogo", 68},    {"cabasa", 69},
-      {"maracas", 70},     {"shortwhistle", 71}, {"longwhistle", 72},  {"shortguiro", 73},  {"longguiro", 74},
-      {"claves", 75},      {"hiwoodblock", 76},  {"lowwoodblock", 77}, {"mutecuica", 78},   {"opencuica", 79},
+      {"kick2", 35},        {"kick", 36},         {"stick", 37},        {"snare", 38},        {"clap", 39},
+      {"snare2", 40},       {"lowfloortom", 41},  {"hat", 42},          {"highfloortom", 43}, {"pedalhat", 44},
+      {"lowtom", 45},       {"openhat", 46},      {"lowmidtom", 47},    {"himidtom", 48},     {"crash", 49},
+      {"hightom", 50},      {"ride", 51},         {"china", 52},        {"ridebell", 53},     {"tambourine", 54},
+      {"splash", 55},       {"cowbell", 56},      {"crash2", 57},       {"vibraslap", 58},    {"ride2", 59},
+      {"hibongo", 60},      {"lowbongo", 61},     {"mutehiconga", 62},  {"openhiconga", 63},  {"lowconga", 64},
+      {"hitimbale", 65},    {"lowtimbale", 66},   {"hiagogo", 67},      {"lowagogo", 68},     {"cabasa", 69},
+      {"maracas", 70},      {"shortwhistle", 71}, {"longwhistle", 72},  {"shortguiro", 73},   {"longguiro", 74},
+      {"claves", 75},       {"hiwoodblock", 76},  {"lowwoodblock", 77}, {"mutecuica", 78},    {"opencuica", 79},
       {"mutetriangle", 80}, {"opentriangle", 81},
   };
   return keys;
@@ -241,7 +241,10 @@ class ScoreText {
 class PartPlayer {
  public:
   PartPlayer(const ScoreText& score, const PartSource& part, std::vector<Timed>& conductor)
-      : score_(score), part_(part), conductor_(conductor), duration_(static_cast<std::uint32_t>(score.header.division)) {
+      : score_(score),
+        part_(part),
+        conductor_(conductor),
+        duration_(static_cast<std::uint32_t>(score.header.division)) {
     const auto bar = std::uint64_t{4} * score.header.division * score.header.beats;
     if (bar % score.header.beatUnit) throw ScoreError(part.line, "a bar is not a whole number of ticks");
     barTicks_ = static_cast<std::uint32_t>(bar / score.header.beatUnit);
@@ -332,13 +335,14 @@ class PartPlayer {
       // A rehearsal mark: the part must have reached the start of that bar.
       const int bar = Number(value, word.line, 1, 9999, "bar number");
       if (now_ != static_cast<std::uint64_t>(bar - 1) * barTicks_)
-        throw ScoreError(word.line, "'" + word.text + "' comes after " + std::to_string(now_ / barTicks_) + " bars and " +
-                                        std::to_string(now_ % barTicks_) + " ticks");
+        throw ScoreError(word.line, "'" + word.text + "' comes after " + std::to_string(now_ / barTicks_) +
+                                        " bars and " + std::to_string(now_ % barTicks_) + " ticks");
     } else if (key == "tempo") {
       conductor_.push_back({now_, kMeta, TempoEvent(Number(value, word.line, 20, 300, "tempo"))});
     } else if (key == "program") {
       NeedChannel(word);
-      Add(now_, kSetting, {static_cast<std::uint8_t>(0xC0 | Channel()), Byte(Number(value, word.line, 1, 128, key) - 1)});
+      Add(now_, kSetting,
+          {static_cast<std::uint8_t>(0xC0 | Channel()), Byte(Number(value, word.line, 1, 128, key) - 1)});
     } else if (key.rfind("cc", 0) == 0) {
       NeedChannel(word);
       const int controller = Number(std::string_view(key).substr(2), word.line, 0, 119, "controller");
@@ -399,7 +403,8 @@ class PartPlayer {
       } else {
         throw ScoreError(word.line, "unknown note '" + std::string(name) + "'");
       }
-      if (pitch < 0 || pitch > 127) throw ScoreError(word.line, "'" + std::string(name) + "' lies outside MIDI's notes");
+      if (pitch < 0 || pitch > 127)
+        throw ScoreError(word.line, "'" + std::string(name) + "' lies outside MIDI's notes");
       if (!pitches.insert(pitch).second) throw ScoreError(word.line, "'" + std::string(name) + "' twice in a chord");
       from = plus + 1;
     }
@@ -408,7 +413,8 @@ class PartPlayer {
       if (!pitches.count(held)) throw ScoreError(word.line, "a tie leads to other notes");
     const std::uint8_t channel = Channel();
     for (int pitch : pitches)
-      if (!tied_.count(pitch)) Add(now_, kNoteOn, {static_cast<std::uint8_t>(0x90 | channel), Byte(pitch), Byte(velocity_)});
+      if (!tied_.count(pitch))
+        Add(now_, kNoteOn, {static_cast<std::uint8_t>(0x90 | channel), Byte(pitch), Byte(velocity_)});
     now_ += duration_;
     tied_.clear();
     if (tie) {
@@ -432,9 +438,8 @@ class PartPlayer {
 };
 
 Track TrackOf(std::vector<Timed> events, std::uint32_t endTick) {
-  std::stable_sort(events.begin(), events.end(), [](const Timed& a, const Timed& b) {
-    return a.tick != b.tick ? a.tick < b.tick : a.rank < b.rank;
-  });
+  std::stable_sort(events.begin(), events.end(),
+                   [](const Timed& a, const Timed& b) { return a.tick != b.tick ? a.tick < b.tick : a.rank < b.rank; });
   Track track;
   track.endTick = endTick;
   for (Timed& event : events) track.events.push_back({event.tick, std::move(event.bytes)});

@@ -21,7 +21,8 @@ std::string WindowsText(const std::string& text, const TextLimits& limits) {
     ++n;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     for (char c : line)
-      if (c < 0x20 || c > 0x7E) Refuse(n, "character " + std::to_string(static_cast<unsigned char>(c)) + " is not printable ASCII");
+      if (c < 0x20 || c > 0x7E)
+        Refuse(n, "character " + std::to_string(static_cast<unsigned char>(c)) + " is not printable ASCII");
     if (limits.maxColumns && line.size() > limits.maxColumns)
       Refuse(n, std::to_string(line.size()) + " columns, more than " + std::to_string(limits.maxColumns));
     if (limits.maxLines && n > limits.maxLines) Refuse(n, "more than " + std::to_string(limits.maxLines) + " lines");

@@ -12,7 +12,8 @@ namespace {
 
 class Cursor {
  public:
-  Cursor(const std::vector<std::uint8_t>& bytes, std::size_t from, std::size_t to) : bytes_(bytes), at_(from), to_(to) {}
+  Cursor(const std::vector<std::uint8_t>& bytes, std::size_t from, std::size_t to)
+      : bytes_(bytes), at_(from), to_(to) {}
 
   bool AtEnd() const { return at_ >= to_; }
   std::size_t Position() const { return at_; }

@@ -9,9 +9,9 @@
 namespace testing_support {
 
 struct SmfEvent {
-  std::uint32_t tick = 0;     // from the start of its track
-  std::uint8_t status = 0;    // a channel status byte, 0xF0 or 0xF7 for system exclusive, 0xFF for meta
-  std::uint8_t metaType = 0;  // meta events only
+  std::uint32_t tick = 0;          // from the start of its track
+  std::uint8_t status = 0;         // a channel status byte, 0xF0 or 0xF7 for system exclusive, 0xFF for meta
+  std::uint8_t metaType = 0;       // meta events only
   std::vector<std::uint8_t> data;  // the data bytes; for F0 everything after the F0 itself
 };
 

@@ -97,16 +97,17 @@ TEST_P(IconPictureMistake, IsRefusedWithItsLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Mistakes, IconPictureMistake,
-    testing::Values(PictureMistake{"OddSize", "size 20\n", "line 1: size must be 16, 24, 32 or 48"},
-                    PictureMistake{"SizeTwice", "size 16\n" + Rows(16, 'k') + "size 16\n", "line 18: a picture of size 16"},
-                    PictureMistake{"ShortRow", "size 16\n" + Rows(15, 'k') + "kkk\n", "line 17: a row of 3 letters"},
-                    PictureMistake{"TooFewRows", "size 16\n" + Rows(15, 'k'), "line 1: the picture has too few rows"},
-                    PictureMistake{"TooFewBeforeNext", "size 16\nkkkkkkkkkkkkkkkk\nsize 32\n", "line 3: the picture above"},
-                    PictureMistake{"TooManyRows", "size 16\n" + Rows(17, 'k'), "line 18: the picture has more rows"},
-                    PictureMistake{"UnknownLetter", "size 16\n" + Rows(15, 'k') + "kkkkkkkkkkkkkkkx\n",
-                                   "line 17: unknown colour letter 'x'"},
-                    PictureMistake{"RowsBeforeSize", "kkk\n", "line 1: a picture begins"},
-                    PictureMistake{"Nothing", "# only a comment\n", "no picture"}),
+    testing::Values(
+        PictureMistake{"OddSize", "size 20\n", "line 1: size must be 16, 24, 32 or 48"},
+        PictureMistake{"SizeTwice", "size 16\n" + Rows(16, 'k') + "size 16\n", "line 18: a picture of size 16"},
+        PictureMistake{"ShortRow", "size 16\n" + Rows(15, 'k') + "kkk\n", "line 17: a row of 3 letters"},
+        PictureMistake{"TooFewRows", "size 16\n" + Rows(15, 'k'), "line 1: the picture has too few rows"},
+        PictureMistake{"TooFewBeforeNext", "size 16\nkkkkkkkkkkkkkkkk\nsize 32\n", "line 3: the picture above"},
+        PictureMistake{"TooManyRows", "size 16\n" + Rows(17, 'k'), "line 18: the picture has more rows"},
+        PictureMistake{"UnknownLetter", "size 16\n" + Rows(15, 'k') + "kkkkkkkkkkkkkkkx\n",
+                       "line 17: unknown colour letter 'x'"},
+        PictureMistake{"RowsBeforeSize", "kkk\n", "line 1: a picture begins"},
+        PictureMistake{"Nothing", "# only a comment\n", "no picture"}),
     [](const testing::TestParamInfo<PictureMistake>& info) { return std::string(info.param.name); });
 
 TEST(ProgramIcons, HoldA32And16PixelImage) {

@@ -53,7 +53,8 @@ Playing PlayingOf(const SmfFile& file) {
 
 class InstalledSong : public testing::TestWithParam<const char*> {
  protected:
-  SmfFile file = testing_support::ReadSmf(testing_support::ReadFileBytes(std::string(TUNORA_DIST_DATA) + "/" + GetParam()));
+  SmfFile file =
+      testing_support::ReadSmf(testing_support::ReadFileBytes(std::string(TUNORA_DIST_DATA) + "/" + GetParam()));
 };
 
 TEST_P(InstalledSong, LastsAMinuteOrTwo) {

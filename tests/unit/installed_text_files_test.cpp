@@ -42,9 +42,9 @@ TEST(InstalledTextFiles, DescriptionHasAtMostTenLinesOf45Characters) {
 TEST(InstalledTextFiles, ReadMeNamesEveryInstalledFile) {
   std::string text;
   for (const std::string& line : CrLfLines("ReadMe.txt")) text += line + "\n";
-  for (const char* file : {"MIDI_Tunora.exe", "Mtunora.hlp", "File_id.diz", "Quiet_Tidewater.mid",
-                           "The Lamplighter and The Clock.mid", "Reset\\Gm_reset.mid", "Reset\\Gs_reset.mid",
-                           "Reset\\Xg_reset.mid"})
+  for (const char* file :
+       {"MIDI_Tunora.exe", "Mtunora.hlp", "File_id.diz", "Quiet_Tidewater.mid", "The Lamplighter and The Clock.mid",
+        "Reset\\Gm_reset.mid", "Reset\\Gs_reset.mid", "Reset\\Xg_reset.mid"})
     EXPECT_NE(text.find(file), std::string::npos) << file;
 }
 

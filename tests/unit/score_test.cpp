@@ -37,7 +37,7 @@ tools::Song Part(const std::string& music, const std::string& before = "") {
 TEST(Score, NotesSoundForTheirDurationsAndRestsMoveOn) {
   const tools::Song song = Part("v100 c4:4 r:8 e4 g4:2 | r:4");
   ASSERT_EQ(song.tracks.size(), 2u);
-  const std::vector<Heard> expected = {{0, {0x92, 60, 100}}, {96, {0x82, 60, 64}},   {144, {0x92, 64, 100}},
+  const std::vector<Heard> expected = {{0, {0x92, 60, 100}},  {96, {0x82, 60, 64}},   {144, {0x92, 64, 100}},
                                        {192, {0x82, 64, 64}}, {192, {0x92, 67, 100}}, {384, {0x82, 67, 64}}};
   EXPECT_EQ(HeardOn(song.tracks[1]), expected);
   EXPECT_EQ(song.tracks[1].endTick, 480u);  // the closing rest counts
@@ -56,13 +56,14 @@ TEST(Score, DurationsDottedAndTriplet) {
   std::vector<std::uint32_t> offs;
   for (const Heard& heard : HeardOn(song.tracks[1]))
     if ((heard.bytes[0] >> 4) == 0x8) offs.push_back(heard.tick);
-  EXPECT_EQ(offs, (std::vector<std::uint32_t>{384, 384 + 288, 384 + 288 + 32, 384 + 288 + 32 + 6, 384 + 288 + 32 + 6 + 144}));
+  EXPECT_EQ(offs,
+            (std::vector<std::uint32_t>{384, 384 + 288, 384 + 288 + 32, 384 + 288 + 32 + 6, 384 + 288 + 32 + 6 + 144}));
 }
 
 TEST(Score, ARepeatedNoteEndsBeforeItSoundsAgainAndSettingsComeBeforeNotes) {
   const tools::Song song = Part("c4:4 c4+e4 cc7=90 program=5");
   const std::vector<Heard> heard = HeardOn(song.tracks[1]);
-  const std::vector<Heard> expected = {{0, {0x92, 60, 80}},  {96, {0x82, 60, 64}}, {96, {0x92, 60, 80}},
+  const std::vector<Heard> expected = {{0, {0x92, 60, 80}},  {96, {0x82, 60, 64}},  {96, {0x92, 60, 80}},
                                        {96, {0x92, 64, 80}}, {192, {0x82, 60, 64}}, {192, {0x82, 64, 64}},
                                        {192, {0xB2, 7, 90}}, {192, {0xC2, 4}}};
   EXPECT_EQ(heard, expected);

@@ -1,8 +1,7 @@
 // The installed MIDI files as the build made them, opened by the system's MIDI sequencer through MCI: it
 // accepts each one and measures the length that the file's tempo events and ticks give.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <string>

@@ -1,8 +1,7 @@
 // The player's program file as the build links it: version information, the icon that its windows' class
 // loads by name, drawn in both sizes, and its manifest. Read from MIDI_Tunora.exe loaded as a data file.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -22,9 +21,7 @@ std::string FromTestsFolder(std::string relative) {
 
 class PlayerResources : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_NE(module, nullptr) << path << " error " << GetLastError();
-  }
+  void SetUp() override { ASSERT_NE(module, nullptr) << path << " error " << GetLastError(); }
   void TearDown() override {
     if (module) FreeLibrary(module);
   }
@@ -57,7 +54,8 @@ TEST_F(PlayerResources, VersionInformationNamesTheProductItsMakerAndVersion) {
   EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 
   WORD* translation = nullptr;
-  ASSERT_TRUE(VerQueryValueA(info.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
+  ASSERT_TRUE(
+      VerQueryValueA(info.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
   ASSERT_GE(length, 4u);
   EXPECT_EQ(translation[0], 0x0409);
   EXPECT_EQ(translation[1], 1252);
