@@ -9,6 +9,7 @@
 #include "os/file_system.h"
 #include "os/media_device.h"
 #include "os/message_loop.h"
+#include "os/midi_out.h"
 #include "os/notify_area.h"
 #include "os/registry.h"
 #include "os/shell.h"
@@ -26,6 +27,7 @@ struct Services {
   Collation& collation;
   FileDialogs& fileDialogs;
   std::function<std::unique_ptr<MediaDevice>()> newMediaDevice;
+  MidiOut& midiOut;
 };
 
 }  // namespace os
