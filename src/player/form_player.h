@@ -391,6 +391,19 @@ class TFormPlayer : public ui::TForm {
   // The window's close: the exit, and the close refused when the user cancelled it.
   void FormClose(ui::TObject* sender, bool& canClose);
 
+  // ===== MIDI reset, tray menu and help ===========================================================
+
+  // --- MIDI reset (playback/) ---------------------------------------------------------------------
+  // The reset types: each toggles its own item only (the radio group clears the other two); the
+  // choice applies from the next LoadEntry.
+  void GMClick(ui::TObject* sender);
+  void GSClick(ui::TObject* sender);
+  void XGClick(ui::TObject* sender);
+  // Reset MIDI Now!: a playing device stops and lets go of the MIDI output, the reset messages go out,
+  // and the entry is opened again at its start.
+  void SpdBtnResetClick(ui::TObject* sender);
+  // ===== End of MIDI reset, tray menu and help =====================================================
+
  private:
   // ===== Options, window layout, list files, recent lists, start-up restore and exit ==============
   void BindOptionAndListFileEvents();
@@ -441,6 +454,10 @@ class TFormPlayer : public ui::TForm {
   // History.ini could not be read at start-up: it is not written over at exit.
   bool historyUnread_ = false;
   // ===== End of options, layout, list files, recent lists, start-up and exit ========================
+
+  // ===== MIDI reset, tray menu and help ===========================================================
+  void BindResetTrayAndHelpEvents();
+  // ===== End of MIDI reset, tray menu and help =====================================================
 
   void BuildMenus();
   void BuildLayout();

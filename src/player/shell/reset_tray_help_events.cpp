@@ -1,0 +1,14 @@
+// The events of the MIDI reset, the tray menu and the help.
+#include "player/form_player.h"
+
+namespace player {
+
+void TFormPlayer::BindResetTrayAndHelpEvents() {
+  GM.OnClick = [this](ui::TObject* sender) { GMClick(sender); };
+  GS.OnClick = [this](ui::TObject* sender) { GSClick(sender); };
+  XG.OnClick = [this](ui::TObject* sender) { XGClick(sender); };
+  MIDIResetNow.OnClick = [this](ui::TObject* sender) { SpdBtnResetClick(sender); };
+  SpdBtnReset.OnClick = MIDIResetNow.OnClick;
+}
+
+}  // namespace player
