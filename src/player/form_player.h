@@ -402,6 +402,13 @@ class TFormPlayer : public ui::TForm {
   // Reset MIDI Now!: a playing device stops and lets go of the MIDI output, the reset messages go out,
   // and the entry is opened again at its start.
   void SpdBtnResetClick(ui::TObject* sender);
+
+  // --- Tray icon and its menu (shell/) ------------------------------------------------------------
+  // The window back from the notification area: the icon's double-click and the tray menu's Restore.
+  void TrayIconDblClick(ui::TObject* sender);
+  // The tray menu's items follow the transport buttons; Pause reads Continue while the device is
+  // stopped where it was paused.
+  void TrayPopPopup(ui::TObject* sender);
   // ===== End of MIDI reset, tray menu and help =====================================================
 
  private:

@@ -9,6 +9,10 @@ void TFormPlayer::BindResetTrayAndHelpEvents() {
   XG.OnClick = [this](ui::TObject* sender) { XGClick(sender); };
   MIDIResetNow.OnClick = [this](ui::TObject* sender) { SpdBtnResetClick(sender); };
   SpdBtnReset.OnClick = MIDIResetNow.OnClick;
+
+  TrayIcon.OnDblClick = [this](ui::TObject* sender) { TrayIconDblClick(sender); };
+  Restore.OnClick = TrayIcon.OnDblClick;
+  TrayPop.OnPopup = [this](ui::TObject* sender) { TrayPopPopup(sender); };
 }
 
 }  // namespace player
