@@ -7,6 +7,7 @@
 #include "os/collation.h"
 #include "os/file_dialogs.h"
 #include "os/file_system.h"
+#include "os/help.h"
 #include "os/media_device.h"
 #include "os/message_loop.h"
 #include "os/midi_out.h"
@@ -28,6 +29,7 @@ struct Services {
   FileDialogs& fileDialogs;
   std::function<std::unique_ptr<MediaDevice>()> newMediaDevice;
   MidiOut& midiOut;
+  Help& help;
 };
 
 }  // namespace os

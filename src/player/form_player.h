@@ -409,6 +409,10 @@ class TFormPlayer : public ui::TForm {
   // The tray menu's items follow the transport buttons; Pause reads Continue while the device is
   // stopped where it was paused.
   void TrayPopPopup(ui::TObject* sender);
+
+  // --- Help (shell/) ------------------------------------------------------------------------------
+  // Help > Contents, F1: the help's contents, topic 101.
+  void ContentsClick(ui::TObject* sender);
   // ===== End of MIDI reset, tray menu and help =====================================================
 
  private:
@@ -464,6 +468,12 @@ class TFormPlayer : public ui::TForm {
 
   // ===== MIDI reset, tray menu and help ===========================================================
   void BindResetTrayAndHelpEvents();
+  // The help file the viewer is given: the application's own where it exists, else Mtunora.chm in the
+  // installation folder, else Mtunora.chm beside the program; "" when there is none.
+  std::string HelpFileToShow();
+  // Shows a topic of that file in the help viewer; no help file, or a topic the viewer cannot show, is
+  // reported.
+  void ShowHelpTopic(std::uint32_t topic);
   // ===== End of MIDI reset, tray menu and help =====================================================
 
   void BuildMenus();

@@ -93,34 +93,44 @@ TEST_F(MidiResetTest, WhilePlayingTheDeviceStopsClosesAndOpensTheSameEntryAtItsS
   EXPECT_EQ(env.app.Screen().Cursor(), ui::TCursor::crDefault);
 }
 
-TEST_F(MidiResetTest, WhileNothingPlaysTheDeviceIsLeftAsItIs) {
-  struct Case {
-    const char* name;
-    std::function<void()> bringAbout;
-    const char* transport;
-    std::uint32_t position;
-  } cases[] = {
-      {"nothing loaded", [] {}, "---", 0},
-      {"paused", [&] { Fill(); Wait(4000); Click(form->SpdBtnPause); }, "PPS", 4000},
-      {"stopped", [&] { Fill(); Wait(4000); Click(form->SpdBtnStop); }, "P--", 0},
-      {"loaded, not started", [&] { form->AutoPlay.SetChecked(false); Fill(); }, "P--", 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    TearDown();
-    SetUp();
-    c.bringAbout();
-    const os::DeviceMode mode = Mode();
-    TakeMediaLog();
-    TakeMidiLog();
-    Reset();
-    EXPECT_TRUE(TakeMediaLog().empty());
-    EXPECT_EQ(TakeMidiLog(), ResetSent());
-    EXPECT_EQ(Mode(), mode);
-    EXPECT_EQ(form->MIDIPlayer.Position(), c.position);
-    EXPECT_EQ(Transport(), c.transport);
-  }
+// The states in which nothing plays, reached as the user reaches them.
+enum class Idle { NothingLoaded, Paused, Stopped, LoadedNotStarted };
+
+struct IdleCase {
+  const char* name;
+  Idle state;
+  const char* transport;
+  std::uint32_t position;
+};
+
+void PrintTo(const IdleCase& c, std::ostream* out) { *out << c.name; }
+
+struct MidiResetIdleTest : MidiResetTest, ::testing::WithParamInterface<IdleCase> {};
+
+TEST_P(MidiResetIdleTest, WhileNothingPlaysTheDeviceIsLeftAsItIs) {
+  const IdleCase& c = GetParam();
+  if (c.state == Idle::LoadedNotStarted) form->AutoPlay.SetChecked(false);
+  if (c.state != Idle::NothingLoaded) Fill();
+  Wait(4000);
+  if (c.state == Idle::Paused) Click(form->SpdBtnPause);
+  if (c.state == Idle::Stopped) Click(form->SpdBtnStop);
+  const os::DeviceMode mode = Mode();
+  TakeMediaLog();
+
+  Reset();
+  EXPECT_TRUE(TakeMediaLog().empty());
+  EXPECT_EQ(TakeMidiLog(), ResetSent());
+  EXPECT_EQ(Mode(), mode);
+  EXPECT_EQ(form->MIDIPlayer.Position(), c.position);
+  EXPECT_EQ(Transport(), c.transport);
 }
+
+INSTANTIATE_TEST_SUITE_P(States, MidiResetIdleTest,
+                         ::testing::Values(IdleCase{"NothingLoaded", Idle::NothingLoaded, "---", 0},
+                                           IdleCase{"Paused", Idle::Paused, "PPS", 4000},
+                                           IdleCase{"Stopped", Idle::Stopped, "P--", 0},
+                                           IdleCase{"LoadedNotStarted", Idle::LoadedNotStarted, "P--", 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MidiResetTest, TheTrackBarGoesToZeroWhenEnabledEvenIfNothingStops) {
   Fill();
@@ -160,45 +170,46 @@ TEST_F(MidiResetTest, DuringAWaitTheWaitGoesOnAndTheNextFileFollows) {
   EXPECT_EQ(form->Caption(), "b.wav - 0:20 - MIDI Tunora");
 }
 
-TEST_F(MidiResetTest, FailuresOfTheOutputShowInTheCaptionUntilTheNextEntryLoads) {
-  struct Case {
-    const char* name;
-    unsigned openFailure, closeFailure;
-    bool playing;
-    const char* caption;
-    Log sent;
-  } cases[] = {
-      {"open fails, idle", os::midierr::InvalidSetup, 0, false, "Fail to open MIDI device!", {"Open failed 69"}},
-      {"open fails, playing", os::midierr::Allocated, 0, true, "Fail to open MIDI device!", {"Open failed 4"}},
-      {"close fails", 0, os::midierr::StillPlaying, true, "Error Closing MIDI!", {}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    TearDown();
-    SetUp();
-    form->AutoPlay.SetChecked(c.playing);
-    Fill();
-    env.midiOut.openFailure = c.openFailure;
-    env.midiOut.closeFailure = c.closeFailure;
-    Reset();
-    EXPECT_EQ(form->Caption(), c.caption);
-    Log sent = c.sent;
-    if (c.closeFailure) {
-      sent = ResetSent();
-      sent.back() = "Close failed 65";
-    }
-    EXPECT_EQ(TakeMidiLog(), sent);
-    // The rest of the command runs: a playing entry is open again at its start.
-    EXPECT_EQ(Mode(), os::DeviceMode::Stopped);
-    EXPECT_EQ(Transport(), "P--");
-    EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(env.app.Screen().Cursor(), ui::TCursor::crDefault);
+struct FailureCase {
+  const char* name;
+  unsigned openFailure, closeFailure;
+  bool playing;
+  const char* caption;
+};
 
-    env.midiOut.closeFailure = 0;
-    DoubleClickEntry(1);
-    EXPECT_EQ(form->Caption(), "b.wav - 0:20 - MIDI Tunora");
-  }
+void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
+
+struct MidiResetFailureTest : MidiResetTest, ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(MidiResetFailureTest, ShowsInTheCaptionUntilTheNextEntryLoads) {
+  const FailureCase& c = GetParam();
+  form->AutoPlay.SetChecked(c.playing);
+  Fill();
+  env.midiOut.openFailure = c.openFailure;
+  env.midiOut.closeFailure = c.closeFailure;
+  Reset();
+  EXPECT_EQ(form->Caption(), c.caption);
+  Log sent = ResetSent();
+  if (c.openFailure) sent = {"Open failed " + std::to_string(c.openFailure)};
+  if (c.closeFailure) sent.back() = "Close failed " + std::to_string(c.closeFailure);
+  EXPECT_EQ(TakeMidiLog(), sent);
+  // The rest of the command runs: a playing entry is open again at its start.
+  EXPECT_EQ(Mode(), os::DeviceMode::Stopped);
+  EXPECT_EQ(Transport(), "P--");
+  EXPECT_TRUE(Boxes().empty());
+  EXPECT_EQ(env.app.Screen().Cursor(), ui::TCursor::crDefault);
+
+  env.midiOut.closeFailure = 0;
+  DoubleClickEntry(1);
+  EXPECT_EQ(form->Caption(), "b.wav - 0:20 - MIDI Tunora");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Output, MidiResetFailureTest,
+    ::testing::Values(FailureCase{"OpenFailsIdle", os::midierr::InvalidSetup, 0, false, "Fail to open MIDI device!"},
+                      FailureCase{"OpenFailsPlaying", os::midierr::Allocated, 0, true, "Fail to open MIDI device!"},
+                      FailureCase{"CloseFails", 0, os::midierr::StillPlaying, true, "Error Closing MIDI!"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MidiResetTest, AFailedReopenIsReportedAndLeavesTheNormalPointer) {
   Fill();

@@ -13,6 +13,8 @@ void TFormPlayer::BindResetTrayAndHelpEvents() {
   TrayIcon.OnDblClick = [this](ui::TObject* sender) { TrayIconDblClick(sender); };
   Restore.OnClick = TrayIcon.OnDblClick;
   TrayPop.OnPopup = [this](ui::TObject* sender) { TrayPopPopup(sender); };
+
+  Contents.OnClick = [this](ui::TObject* sender) { ContentsClick(sender); };
 }
 
 }  // namespace player
