@@ -24,10 +24,16 @@ void Win32Canvas::FillRect(const TRect& rect, TColor color) {
   });
 }
 
+HPEN Win32Canvas::PenOf(TColor color) {
+  const COLORREF rgb = ColorRef(color);
+  Pen& pen = pens_[rgb];
+  if (!pen) pen = Pen(CreatePen(PS_SOLID, 1, rgb));
+  return pen.Get();
+}
+
 void Win32Canvas::DrawLine(TPoint from, TPoint to, TColor color) {
   OnDC([&](HDC dc) {
-    Pen pen(CreatePen(PS_SOLID, 1, ColorRef(color)));
-    Selected selected(dc, pen.Get());
+    Selected selected(dc, PenOf(color));
     MoveToEx(dc, from.x, from.y, nullptr);
     ::LineTo(dc, to.x, to.y);  // leaves the end point undrawn, as the canvas promises
   });

@@ -1,11 +1,14 @@
 // The canvas of a control on Win32: the paint request's DC while the control paints, otherwise the
-// window's own DC for each drawing call.
+// window's DC for each drawing call. One pen per colour, kept.
 #pragma once
 
 #include "ui/win32/windows_api.h"
 
+#include <map>
+
 #include "ui/canvas.h"
 #include "ui/control.h"
+#include "ui/win32/win32_gdi.h"
 
 namespace ui::win32 {
 
@@ -40,8 +43,10 @@ class Win32Canvas final : public TCanvas {
   // Runs the drawing on the DC to draw on; nothing when the control has no window.
   template <typename Draw>
   void OnDC(Draw draw);
+  HPEN PenOf(TColor color);
   TControl& control_;
   HDC bound_ = nullptr;
+  std::map<COLORREF, Pen> pens_;
 };
 
 }  // namespace ui::win32

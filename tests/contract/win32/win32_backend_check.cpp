@@ -475,6 +475,17 @@ TEST_F(Win32BackendCheck, CustomControlPaintsThroughItsCanvasAndTheCanvasDrawsOu
   EXPECT_EQ(GetPixel(dc, 10, 20), RGB(255, 0, 0)) << "a line leaves its end point undrawn";
   form.painted.Canvas().PatternInvert({0, 0, 2, 1});
   EXPECT_NE(GetPixel(dc, 0, 0), GetPixel(dc, 1, 0)) << "checker pattern";
+  // Lines of two colours in turn, each colour's pen kept for the next line.
+  ui::TCanvas& canvas = form.painted.Canvas();
+  for (int y : {22, 23, 24, 25}) {
+    canvas.PenColor = y % 2 ? ui::clYellow : ui::clNavy;
+    canvas.MoveTo(0, y);
+    canvas.LineTo(10, y);
+  }
+  EXPECT_EQ(GetPixel(dc, 5, 22), RGB(0, 0, 128));
+  EXPECT_EQ(GetPixel(dc, 5, 23), RGB(255, 255, 0));
+  EXPECT_EQ(GetPixel(dc, 5, 24), RGB(0, 0, 128));
+  EXPECT_EQ(GetPixel(dc, 5, 25), RGB(255, 255, 0));
   ReleaseDC(H(form.painted), dc);
   const ui::TSize extent = form.painted.Canvas().TextExtent("Hello");
   EXPECT_GT(extent.cx, 10);
