@@ -34,6 +34,7 @@ HPEN Win32Canvas::PenOf(TColor color) {
 void Win32Canvas::DrawLine(TPoint from, TPoint to, TColor color) {
   OnDC([&](HDC dc) {
     Selected selected(dc, PenOf(color));
+    SetROP2(dc, R2_COPYPEN);  // an own DC keeps the mix of whoever drew last
     MoveToEx(dc, from.x, from.y, nullptr);
     ::LineTo(dc, to.x, to.y);  // leaves the end point undrawn, as the canvas promises
   });

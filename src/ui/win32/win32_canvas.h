@@ -1,5 +1,5 @@
 // The canvas of a control on Win32: the paint request's DC while the control paints, otherwise the
-// window's DC for each drawing call. One pen per colour, kept.
+// window's DC (its own one where its class gives it one) for each drawing call. One pen per colour, kept.
 #pragma once
 
 #include "ui/win32/windows_api.h"

@@ -67,11 +67,12 @@ class Selected {
   HGDIOBJ previous_;
 };
 
-// The DC of a window outside its paint request; children are not clipped, so drag lines can cross them.
+// The DC of a window outside its paint request: its own DC when its class gives it one, else one from
+// the cache, which does not clip children, so drag lines can cross them.
 class WindowDC {
  public:
   explicit WindowDC(HWND window)
-      : window_(window), dc_(GetDCEx(window, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS)) {}
+      : window_(window), dc_(GetDCEx(window, nullptr, DCX_CLIPSIBLINGS | CacheFlag(window))) {}
   ~WindowDC() {
     if (dc_) ReleaseDC(window_, dc_);
   }
@@ -80,6 +81,9 @@ class WindowDC {
   HDC Get() const { return dc_; }
 
  private:
+  static DWORD CacheFlag(HWND window) {
+    return window && (GetClassLongA(window, GCL_STYLE) & CS_OWNDC) ? 0 : DCX_CACHE;
+  }
   HWND window_;
   HDC dc_;
 };

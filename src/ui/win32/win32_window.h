@@ -22,7 +22,9 @@ namespace classes {
 inline constexpr os::WindowClass kForm{"TunoraForm", nullptr, CS_DBLCLKS, "MAINICON"};
 inline constexpr os::WindowClass kPanel{"TunoraPanel", nullptr, CS_DBLCLKS};
 inline constexpr os::WindowClass kSpeedButton{"TunoraSpeedButton", nullptr, CS_DBLCLKS};
-inline constexpr os::WindowClass kCustomControl{"TunoraCustomControl", nullptr, CS_DBLCLKS};
+// A DC of its own: drawing outside paint requests (a refresh tick's) neither takes a DC from the cache
+// nor resets one for every line. What a drawing leaves in it stays, so each drawing sets what it needs.
+inline constexpr os::WindowClass kCustomControl{"TunoraCustomControl", nullptr, CS_DBLCLKS | CS_OWNDC};
 inline constexpr os::WindowClass kMessageWindow{"TunoraMessageWindow"};
 inline constexpr os::WindowClass kLabel{"TunoraLabel", "STATIC", CS_DBLCLKS};
 inline constexpr os::WindowClass kListBox{"TunoraListBox", "LISTBOX", CS_DBLCLKS};

@@ -487,6 +487,24 @@ TEST_F(Win32BackendCheck, CustomControlPaintsThroughItsCanvasAndTheCanvasDrawsOu
   EXPECT_EQ(GetPixel(dc, 5, 24), RGB(0, 0, 128));
   EXPECT_EQ(GetPixel(dc, 5, 25), RGB(255, 255, 0));
   ReleaseDC(H(form.painted), dc);
+  // The control draws outside paint requests on a DC of its own, which keeps what the last drawing on it
+  // left; the canvas's drawings do not depend on it.
+  EXPECT_TRUE(GetClassLongA(H(form.painted), GCL_STYLE) & CS_OWNDC);
+  dc = GetDC(H(form.painted));
+  SetROP2(dc, R2_NOT);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 255, 0));
+  SetBkColor(dc, RGB(0, 255, 0));
+  ReleaseDC(H(form.painted), dc);
+  canvas.PenColor = ui::clNavy;
+  canvas.MoveTo(0, 27);
+  canvas.LineTo(10, 27);
+  canvas.BrushColor = ui::clWhite;
+  canvas.TextAt(20, 2, " ");
+  dc = GetDC(H(form.painted));
+  EXPECT_EQ(GetPixel(dc, 5, 27), RGB(0, 0, 128));
+  EXPECT_EQ(GetPixel(dc, 21, 3), RGB(255, 255, 255)) << "text on an opaque background";
+  ReleaseDC(H(form.painted), dc);
   const ui::TSize extent = form.painted.Canvas().TextExtent("Hello");
   EXPECT_GT(extent.cx, 10);
   EXPECT_GT(extent.cy, 5);
