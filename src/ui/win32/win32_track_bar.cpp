@@ -15,7 +15,6 @@ class TrackBarPeer final : public WindowPeer {
     capturesMouse_ = false;
     CreateChild(TBS_HORZ | TBS_NOTICKS | TBS_ENABLESELRANGE);
     Changed(Change::Range, -1);
-    Changed(Change::Selection, -1);
   }
 
   void Changed(Change what, int index) override {
@@ -24,13 +23,13 @@ class TrackBarPeer final : public WindowPeer {
       case Change::Range:
         SendMessageA(Window(), TBM_SETRANGEMIN, FALSE, trackBar_.Min());
         SendMessageA(Window(), TBM_SETRANGEMAX, TRUE, trackBar_.Max());
+        ShowSelection();  // the window cut its ends to the range it had when they came
         [[fallthrough]];
       case Change::Position:
         SendMessageA(Window(), TBM_SETPOS, TRUE, trackBar_.Position());
         break;
       case Change::Selection:
-        SendMessageA(Window(), TBM_SETSELSTART, FALSE, trackBar_.SelStart());
-        SendMessageA(Window(), TBM_SETSELEND, TRUE, trackBar_.SelEnd());
+        ShowSelection();
         break;
       default:
         WindowPeer::Changed(what, index);
@@ -53,6 +52,15 @@ class TrackBarPeer final : public WindowPeer {
   }
 
  private:
+  // Only the ends the window does not hold go to it, and it repaints once: the refresh tick moves the
+  // start five times a second. The window's own ends are read, as it cuts those outside its range.
+  void ShowSelection() {
+    const bool start = SendMessageA(Window(), TBM_GETSELSTART, 0, 0) != trackBar_.SelStart();
+    const bool end = SendMessageA(Window(), TBM_GETSELEND, 0, 0) != trackBar_.SelEnd();
+    if (start) SendMessageA(Window(), TBM_SETSELSTART, !end, trackBar_.SelStart());
+    if (end) SendMessageA(Window(), TBM_SETSELEND, TRUE, trackBar_.SelEnd());
+  }
+
   TTrackBar& trackBar_;
 };
 

@@ -18,6 +18,7 @@
 #include "ui/stdctrls.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/win32_window.h"
+#include "win32_check.h"
 
 namespace {
 
@@ -508,6 +509,36 @@ TEST_F(Win32BackendCheck, CustomControlPaintsThroughItsCanvasAndTheCanvasDrawsOu
   const ui::TSize extent = form.painted.Canvas().TextExtent("Hello");
   EXPECT_GT(extent.cx, 10);
   EXPECT_GT(extent.cy, 5);
+}
+
+TEST_F(Win32BackendCheck, TheTrackBarIsSentOnlyTheSelectionEndThatMovedAndRepaintsOnce) {
+  ui::TTrackBar& track = form.track;
+  HWND bar = H(track);
+  track.SetMax(100);
+  track.SetSelEnd(100);
+  {
+    win32_check::SentMessages sent(bar);
+    track.SetSelStart(30);
+    EXPECT_TRUE(sent.Of(TBM_SETSELEND).empty());
+    const auto starts = sent.Of(TBM_SETSELSTART);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].wParam, TRUE) << "redrawn at once";
+    EXPECT_EQ(starts[0].lParam, 30);
+  }
+  {
+    win32_check::SentMessages sent(bar);
+    track.SetSelEnd(90);
+    EXPECT_TRUE(sent.Of(TBM_SETSELSTART).empty());
+    EXPECT_EQ(sent.Of(TBM_SETSELEND).size(), 1u);
+  }
+  EXPECT_EQ(SendMessageA(bar, TBM_GETSELSTART, 0, 0), 30);
+  EXPECT_EQ(SendMessageA(bar, TBM_GETSELEND, 0, 0), 90);
+
+  // An end beyond the range the window has is cut by it, and shown whole once the range takes it.
+  track.SetSelEnd(150);
+  EXPECT_EQ(SendMessageA(bar, TBM_GETSELEND, 0, 0), 100);
+  track.SetMax(200);
+  EXPECT_EQ(SendMessageA(bar, TBM_GETSELEND, 0, 0), 150);
 }
 
 TEST_F(Win32BackendCheck, ATextButtonPaintsItsCaptionWhileItsWindowTextStaysItsHint) {
