@@ -30,6 +30,7 @@ class TIcon;
 // Which property of a control changed; the peer reads the new value from the control.
 enum class Change {
   Bounds, Visible, Enabled, Text, Hint, Color, FontColor,
+  Font,           // the font the control shows (its own or its parent's)
   Items,          // index: the item inserted, deleted or changed; -1 for all
   ItemIndex, TopIndex, HorizontalExtent,
   ItemSelected,   // index: the item of a multi-selection list whose selected state changed

@@ -88,6 +88,31 @@ void TControl::SetFontColor(TColor color) {
   Changed(Change::FontColor);
 }
 
+const TFont& TControl::Font() const { return parentFont_ && parent_ ? parent_->Font() : font_; }
+
+void TControl::SetFont(const TFont& font) {
+  if (!parentFont_ && font == font_) return;
+  const bool shown = Font() == font;
+  font_ = font;
+  parentFont_ = false;
+  if (!shown) FontChanged();
+}
+
+void TControl::SetParentFont(bool parentFont) {
+  if (parentFont == parentFont_) return;
+  const TFont before = Font();
+  parentFont_ = parentFont;
+  if (Font() != before) FontChanged();
+}
+
+void TControl::FontChanged() {
+  Changed(Change::Font);
+  // The children that show this font follow it.
+  if (auto* container = dynamic_cast<TWinControl*>(this))
+    for (TControl* child : container->children_)
+      if (child->parentFont_) child->FontChanged();
+}
+
 void TControl::SetCursor(TCursor cursor) {
   if (cursor == cursor_) return;
   cursor_ = cursor;
@@ -98,11 +123,11 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
   peer_.reset();
   if (parent_) std::erase(parent_->children_, this);
+  const TFont before = Font();
   parent_ = parent;
-  if (parent_) {
-    parent_->children_.push_back(this);
-    if (parent_->GetPeer()) CreateHandle();
-  }
+  if (parent_) parent_->children_.push_back(this);
+  if (Font() != before) FontChanged();
+  if (parent_ && parent_->GetPeer()) CreateHandle();
 }
 
 void TControl::Click() {

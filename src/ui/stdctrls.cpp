@@ -22,6 +22,11 @@ void TLabel::SetAutoSize(bool autoSize) {
   SetBounds(Left(), Top(), Width(), Height());
 }
 
+void TLabel::FontChanged() {
+  TControl::FontChanged();
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
 void TLabel::ConstrainBounds(int& width, int& height) {
   if (!autoSize_) return;
   const TSize extent = Canvas().TextExtent(Caption());

@@ -24,8 +24,8 @@ class TLabel : public TControl {
  public:
   using TControl::TControl;
 
-  // An auto-sized label takes the size of its caption in the canvas's font, whatever bounds it is
-  // given and whenever the caption changes; its left and top stay where they are.
+  // An auto-sized label takes the size of its caption in its font, whatever bounds it is given and
+  // whenever the caption or the font changes; its left and top stay where they are.
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool autoSize);
 
@@ -33,6 +33,7 @@ class TLabel : public TControl {
   std::unique_ptr<Peer> MakePeer(Backend& backend) override;
   void ConstrainBounds(int& width, int& height) override;
   void CaptionChanged() override { SetBounds(Left(), Top(), Width(), Height()); }
+  void FontChanged() override;
 
  private:
   bool autoSize_ = true;

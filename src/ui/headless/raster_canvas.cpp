@@ -60,7 +60,10 @@ void RasterCanvas::InvertRect(const TRect& rect) {
 }
 
 TSize RasterCanvas::TextExtent(const std::string& text) {
-  return {static_cast<int>(text.size()) * kCharWidth, kLineHeight};
+  const TFont& font = control_.Font();
+  const int height = font.Height ? std::abs(font.Height) : kDefaultHeight;
+  const int charWidth = (height * kCharWidth + kDefaultHeight / 2) / kDefaultHeight + (font.Bold ? 1 : 0);
+  return {static_cast<int>(text.size()) * charWidth, height + kLineHeight - kDefaultHeight};
 }
 
 void RasterCanvas::TextAt(int x, int y, const std::string& text) {

@@ -1,6 +1,8 @@
 // The headless canvas: a raster of the control's size that a test can read back pixel by pixel,
-// deterministic text metrics (6 pixels a character, 13 pixels high), and a log of the texts and icons
-// drawn (text fills its extent with the brush colour in the raster; icons leave the raster alone).
+// deterministic text metrics, and a log of the texts and icons drawn (text fills its extent with the
+// brush colour in the raster; icons leave the raster alone). In the controls' own font a character is
+// 6 pixels wide and a line 13 high; a font of the control's own scales both with its height (the
+// controls' own being 11 pixels), and bold adds a pixel to each character.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +16,7 @@ namespace ui {
 
 class RasterCanvas final : public TCanvas {
  public:
-  static constexpr int kCharWidth = 6, kLineHeight = 13;
+  static constexpr int kCharWidth = 6, kLineHeight = 13, kDefaultHeight = 11;
   static constexpr TColor kBlank = 0x01020304;  // a pixel nothing has drawn on
 
   explicit RasterCanvas(const TControl& control) : control_(control) {}

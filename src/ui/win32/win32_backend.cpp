@@ -56,7 +56,7 @@ std::unique_ptr<MessageWindowPeer> Win32Backend::CreateMessageWindow(MessageHand
 }
 
 std::unique_ptr<TCanvas> Win32Backend::CreateCanvas(TControl& control) {
-  return std::make_unique<Win32Canvas>(control);
+  return std::make_unique<Win32Canvas>(control, fonts_);
 }
 
 bool Win32Backend::HandleShortCut(const MSG& msg) {

@@ -8,6 +8,7 @@
 
 #include "os/win32/win32_message_loop.h"
 #include "ui/win32/win32_cursors.h"
+#include "ui/win32/win32_fonts.h"
 
 namespace ui {
 
@@ -52,6 +53,7 @@ class Win32Backend final : public Backend {
   os::Win32MessageLoop& Loop() const { return loop_; }
   TCursor ScreenCursor() const { return cursor_; }
   HCURSOR CursorHandle(TCursor cursor);
+  win32::Fonts& Fonts() { return fonts_; }
   bool ApplicationWindowShown() const { return applicationShown_; }
   // The window a popup menu or message box belongs to: the active window, else the main form when it
   // shows, else a hidden window of the backend's (a tray icon's menu while the form is hidden).
@@ -66,6 +68,7 @@ class Win32Backend final : public Backend {
   bool applicationShown_ = true;
   TCursor cursor_ = TCursor::crDefault;
   win32::Cursors cursors_;
+  win32::Fonts fonts_;
   std::unique_ptr<MessageWindowPeer> hiddenOwner_;
   // Above the dialog answers' IDs (IDOK...), which dialog boxes send as commands.
   static constexpr UINT kFirstControlId = 0x1000;

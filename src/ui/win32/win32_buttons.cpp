@@ -96,7 +96,7 @@ class SpeedButtonPeer final : public WindowPeer {
     } else if (enabled && hot_) {
       DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     }
-    Selected font(dc, GuiFont());
+    Selected font(dc, backend_.Fonts().Handle(button_.Font()));
     const auto& glyph = button_.Glyph;
     SIZE glyphSize{0, static_cast<int>(glyph.size())};
     for (const std::string& row : glyph) glyphSize.cx = std::max(glyphSize.cx, static_cast<LONG>(row.size()));

@@ -54,10 +54,10 @@ void Win32Canvas::InvertRect(const TRect& rect) {
 }
 
 TSize Win32Canvas::TextExtent(const std::string& text) {
-  // The font the control's window draws its text with (a label's static control), else the controls' font.
+  // The font the control's window draws its text with (a label's static control), else the control's font.
   HWND window = reinterpret_cast<HWND>(control_.Handle());
   HFONT font = window ? reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)) : nullptr;
-  if (!font) font = GuiFont();
+  if (!font) font = fonts_.Handle(control_.Font());
   SIZE size{};
   auto measure = [&](HDC dc) {
     Selected selected(dc, font);
@@ -75,7 +75,7 @@ TSize Win32Canvas::TextExtent(const std::string& text) {
 
 void Win32Canvas::TextAt(int x, int y, const std::string& text) {
   OnDC([&](HDC dc) {
-    Selected font(dc, GuiFont());
+    Selected font(dc, fonts_.Handle(control_.Font()));
     SetTextColor(dc, ColorRef(FontColor));
     SetBkColor(dc, ColorRef(BrushColor));
     SetBkMode(dc, OPAQUE);

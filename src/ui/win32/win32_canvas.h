@@ -6,12 +6,13 @@
 
 #include "ui/canvas.h"
 #include "ui/control.h"
+#include "ui/win32/win32_fonts.h"
 
 namespace ui::win32 {
 
 class Win32Canvas final : public TCanvas {
  public:
-  explicit Win32Canvas(TControl& control) : control_(control) {}
+  Win32Canvas(TControl& control, Fonts& fonts) : control_(control), fonts_(fonts) {}
 
   // Draws on a paint DC for as long as it lives.
   class Binding {
@@ -41,6 +42,7 @@ class Win32Canvas final : public TCanvas {
   template <typename Draw>
   void OnDC(Draw draw);
   TControl& control_;
+  Fonts& fonts_;
   HDC bound_ = nullptr;
 };
 

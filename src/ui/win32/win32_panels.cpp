@@ -30,7 +30,7 @@ class PanelPeer final : public WindowPeer {
         if (panel_.BevelOuter == TPanel::TBevelCut::bvRaised) DrawEdge(dc.Get(), &r, BDR_RAISEDINNER, BF_RECT);
         if (panel_.BevelOuter == TPanel::TBevelCut::bvLowered) DrawEdge(dc.Get(), &r, BDR_SUNKENOUTER, BF_RECT);
         if (!panel_.Caption().empty()) {
-          Selected font(dc.Get(), GuiFont());
+          Selected font(dc.Get(), backend_.Fonts().Handle(panel_.Font()));
           SetBkMode(dc.Get(), TRANSPARENT);
           SetTextColor(dc.Get(), ColorRef(panel_.Enabled() ? panel_.FontColor() : clGrayText));
           DrawTextA(dc.Get(), panel_.Caption().c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

@@ -79,7 +79,7 @@ void WindowPeer::Create(DWORD style, DWORD exStyle, HWND parent, int x, int y, i
   spec.parent = parent;
   if (style & WS_CHILD) spec.id = backend_.NextControlId(parent);
   CreateBoundWindow(windowClass_, spec);
-  SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Fonts().Handle(control_.Font())), FALSE);
 }
 
 void WindowPeer::CreateChild(DWORD style, DWORD exStyle) {
@@ -211,6 +211,10 @@ void WindowPeer::Changed(Change what, int index) {
       break;
     case Change::Text: SetWindowTextA(Window(), control_.Caption().c_str()); break;
     case Change::Hint: SetHintTool(!control_.Hint().empty()); break;
+    case Change::Font:
+      SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Fonts().Handle(control_.Font())), TRUE);
+      InvalidateRect(Window(), nullptr, TRUE);  // the windows that paint their text themselves
+      break;
     case Change::Color:
     case Change::FontColor:
     case Change::Invalidate: InvalidateRect(Window(), nullptr, TRUE); break;
