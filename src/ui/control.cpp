@@ -1,6 +1,7 @@
 #include "ui/control.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/canvas.h"
 #include "ui/forms.h"
@@ -230,8 +231,41 @@ TControl* TWinControl::ControlAtPos(TPoint client, bool allowDisabled) const {
 bool TWinControl::CanFocus() const { return Showing() && Enabled(); }
 
 void TWinControl::SetFocus() {
-  Application().Screen().activeControl_ = this;
+  FocusReceived();
   Changed(Change::Focus);
+}
+
+void TWinControl::FocusReceived() {
+  TWinControl*& active = Application().Screen().activeControl_;
+  if (active == this) return;
+  TWinControl* previous = std::exchange(active, this);
+  if (previous) previous->DoExit();
+  DoEnter();
+}
+
+void TWinControl::FocusLost() {
+  TWinControl*& active = Application().Screen().activeControl_;
+  if (active != this) return;
+  active = nullptr;
+  DoExit();
+}
+
+void TWinControl::DoEnter() {
+  if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+  if (OnExit) OnExit(this);
+}
+
+void TWinControl::SetTabStop(bool tabStop) {
+  if (tabStop == tabStop_) return;
+  tabStop_ = tabStop;
+  Changed(Change::TabStop);
+}
+
+void TWinControl::KeyPress(char& key) {
+  if (OnKeyPress) OnKeyPress(this, key);
 }
 
 bool TWinControl::Focused() const { return Application().Screen().ActiveControl() == this; }

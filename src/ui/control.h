@@ -166,14 +166,34 @@ class TWinControl : public TControl {
   // nullptr when the point falls on no child. A later child lies above an earlier one.
   TControl* ControlAtPos(TPoint client, bool allowDisabled) const;
 
-  // Keyboard focus: only a showing, enabled control can take it.
+  // Keyboard focus: only a showing, enabled control can take it. The control that loses it hears
+  // OnExit, then the one that gains it OnEnter.
   bool CanFocus() const;
   void SetFocus();
   bool Focused() const;
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+  // The window system moved the focus to this control, or away from it to a window that is none of
+  // the library's; a peer calls these for a real user.
+  void FocusReceived();
+  void FocusLost();
+
+  // Whether Tab stops at the control.
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool tabStop);
+
+  // A character typed while the control has the focus; a handler that sets it to 0 has consumed it.
+  TKeyPressEvent OnKeyPress;
+  virtual void KeyPress(char& key);
+
+ protected:
+  virtual void DoEnter();
+  virtual void DoExit();
 
  private:
   friend class TControl;
   std::vector<TControl*> children_;
+  bool tabStop_ = false;
 };
 
 // A windowed control that paints itself on its canvas.

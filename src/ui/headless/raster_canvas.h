@@ -26,7 +26,8 @@ class RasterCanvas final : public TCanvas {
   void InvertRect(const TRect& rect) override;
   TSize TextExtent(const std::string& text) override;
   void TextAt(int x, int y, const std::string& text) override;
-  void DrawIcon(int x, int y, std::uintptr_t icon) override;
+  int WrappedTextHeight(const std::string& text, int width) override;
+  void DrawIcon(int x, int y, std::uintptr_t icon, int size = 16) override;
 
   struct Text {
     int x, y;
@@ -37,6 +38,7 @@ class RasterCanvas final : public TCanvas {
   struct Icon {
     int x, y;
     std::uintptr_t icon;
+    int size = 16;
     friend bool operator==(const Icon&, const Icon&) = default;
   };
   const std::vector<Text>& Texts() const { return texts_; }

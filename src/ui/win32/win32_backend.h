@@ -28,6 +28,12 @@ class Win32Backend final : public Backend {
   std::unique_ptr<Peer> CreatePeer(TListBox&) override;
   std::unique_ptr<Peer> CreatePeer(TTrackBar&) override;
   std::unique_ptr<Peer> CreatePeer(TCustomControl&) override;
+  std::unique_ptr<Peer> CreatePeer(TButton&) override;
+  std::unique_ptr<Peer> CreatePeer(TCheckBox&) override;
+  std::unique_ptr<Peer> CreatePeer(TRadioButton&) override;
+  std::unique_ptr<Peer> CreatePeer(TGroupBox&) override;
+  std::unique_ptr<Peer> CreatePeer(TEdit&) override;
+  std::unique_ptr<Peer> CreatePeer(TUpDown&) override;
   std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) override;
   std::unique_ptr<MessageWindowPeer> CreateMessageWindow(MessageHandler handler) override;
   std::unique_ptr<TCanvas> CreateCanvas(TControl& control) override;
@@ -35,6 +41,7 @@ class Win32Backend final : public Backend {
   std::uintptr_t LoadIconFile(const std::string& fileName) override;
   std::uintptr_t LoadIconResource(const std::string& name) override;
   std::uintptr_t CreateIconFromPicture(const std::string& picture) override;
+  std::uintptr_t LoadApplicationIcon() override;
   void DestroyIcon(std::uintptr_t icon) override;
 
   int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) override;

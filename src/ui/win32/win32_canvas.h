@@ -32,7 +32,8 @@ class Win32Canvas final : public TCanvas {
   void InvertRect(const TRect& rect) override;
   TSize TextExtent(const std::string& text) override;
   void TextAt(int x, int y, const std::string& text) override;
-  void DrawIcon(int x, int y, std::uintptr_t icon) override;
+  int WrappedTextHeight(const std::string& text, int width) override;
+  void DrawIcon(int x, int y, std::uintptr_t icon, int size = 16) override;
 
  protected:
   void DrawLine(TPoint from, TPoint to, TColor color) override;
@@ -41,6 +42,9 @@ class Win32Canvas final : public TCanvas {
   // Runs the drawing on the DC to draw on; nothing when the control has no window.
   template <typename Draw>
   void OnDC(Draw draw);
+  // Runs the measuring on a DC with the control's font selected.
+  template <typename Measure>
+  void Measuring(Measure measure);
   TControl& control_;
   Fonts& fonts_;
   HDC bound_ = nullptr;
