@@ -8,8 +8,10 @@
 #include "os/win32/win32_collation.h"
 #include "os/win32/win32_file_dialogs.h"
 #include "os/win32/win32_file_system.h"
+#include "os/win32/win32_help.h"
 #include "os/win32/win32_media_device.h"
 #include "os/win32/win32_message_loop.h"
+#include "os/win32/win32_midi_out.h"
 #include "os/win32/win32_notify_area.h"
 #include "os/win32/win32_registry.h"
 #include "os/win32/win32_shell.h"
@@ -28,8 +30,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   os::Win32Collation collation;
   os::Win32Shell shell;
   os::Win32FileDialogs fileDialogs;
+  os::Win32MidiOut midiOut;
+  os::Win32Help help;
   os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation, fileDialogs,
-                        [&loop] { return std::make_unique<os::Win32MediaDevice>(loop); }};
+                        [&loop] { return std::make_unique<os::Win32MediaDevice>(loop); }, midiOut, help};
   ui::Win32Backend backend(loop);
   ui::TApplication application(backend, services);
   // An error that escapes the start or the run ends in the standard error box like any other; then the

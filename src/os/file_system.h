@@ -88,6 +88,9 @@ class FileSystem {
   // The process's current folder, without a trailing backslash except at a drive root.
   virtual std::string GetCurrentFolder() = 0;
   virtual FileError SetCurrentFolder(const std::string& path) = 0;
+  // The folder of the running program's file, without a trailing backslash ("C:" for a program at a
+  // drive's root), so that a backslash and a name can follow.
+  virtual std::string ProgramFileFolder() = 0;
 
   // The drives present, "A:\" to "Z:\", with their types.
   virtual std::vector<Drive> Drives() = 0;

@@ -7,8 +7,10 @@
 #include "os/collation.h"
 #include "os/file_dialogs.h"
 #include "os/file_system.h"
+#include "os/help.h"
 #include "os/media_device.h"
 #include "os/message_loop.h"
+#include "os/midi_out.h"
 #include "os/notify_area.h"
 #include "os/registry.h"
 #include "os/shell.h"
@@ -26,6 +28,8 @@ struct Services {
   Collation& collation;
   FileDialogs& fileDialogs;
   std::function<std::unique_ptr<MediaDevice>()> newMediaDevice;
+  MidiOut& midiOut;
+  Help& help;
 };
 
 }  // namespace os

@@ -331,6 +331,7 @@ void TFormPlayer::BindEvents() {
                                  int y) { TrayIconRightClick(sender, button, shift, x, y); };
 
   BindOptionAndListFileEvents();
+  BindResetTrayAndHelpEvents();
 }
 
 }  // namespace player

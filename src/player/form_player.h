@@ -391,6 +391,30 @@ class TFormPlayer : public ui::TForm {
   // The window's close: the exit, and the close refused when the user cancelled it.
   void FormClose(ui::TObject* sender, bool& canClose);
 
+  // ===== MIDI reset, tray menu and help ===========================================================
+
+  // --- MIDI reset (playback/) ---------------------------------------------------------------------
+  // The reset types: each toggles its own item only (the radio group clears the other two); the
+  // choice applies from the next LoadEntry.
+  void GMClick(ui::TObject* sender);
+  void GSClick(ui::TObject* sender);
+  void XGClick(ui::TObject* sender);
+  // Reset MIDI Now!: a playing device stops and lets go of the MIDI output, the reset messages go out,
+  // and the entry is opened again at its start.
+  void SpdBtnResetClick(ui::TObject* sender);
+
+  // --- Tray icon and its menu (shell/) ------------------------------------------------------------
+  // The window back from the notification area: the icon's double-click and the tray menu's Restore.
+  void TrayIconDblClick(ui::TObject* sender);
+  // The tray menu's items follow the transport buttons; Pause reads Continue while the device is
+  // stopped where it was paused.
+  void TrayPopPopup(ui::TObject* sender);
+
+  // --- Help (shell/) ------------------------------------------------------------------------------
+  // Help > Contents, F1: the help's contents, topic 101.
+  void ContentsClick(ui::TObject* sender);
+  // ===== End of MIDI reset, tray menu and help =====================================================
+
  private:
   // ===== Options, window layout, list files, recent lists, start-up restore and exit ==============
   void BindOptionAndListFileEvents();
@@ -441,6 +465,16 @@ class TFormPlayer : public ui::TForm {
   // History.ini could not be read at start-up: it is not written over at exit.
   bool historyUnread_ = false;
   // ===== End of options, layout, list files, recent lists, start-up and exit ========================
+
+  // ===== MIDI reset, tray menu and help ===========================================================
+  void BindResetTrayAndHelpEvents();
+  // The help file the viewer is given: the application's own where it exists, else Mtunora.chm in the
+  // installation folder, else Mtunora.chm beside the program; "" when there is none.
+  std::string HelpFileToShow();
+  // Shows a topic of that file in the help viewer; no help file, or a topic the viewer cannot show, is
+  // reported.
+  void ShowHelpTopic(std::uint32_t topic);
+  // ===== End of MIDI reset, tray menu and help =====================================================
 
   void BuildMenus();
   void BuildLayout();

@@ -112,6 +112,16 @@ TEST_F(FileSystemContract, NamesWithCharactersNoNameCanHoldAreInvalid) {
   EXPECT_TRUE(FilesIn(subject->Folder()).empty());
 }
 
+TEST_F(FileSystemContract, TheProgramsFolderHoldsItsFileWhateverTheCurrentFolder) {
+  const std::string folder = files.ProgramFileFolder();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_FALSE(folder.ends_with('\\'));
+  EXPECT_TRUE(files.FolderExists(folder + "\\"));
+  EXPECT_TRUE(files.FileExists(folder + "\\contract_tests.exe"));
+  ASSERT_EQ(files.SetCurrentFolder(subject->Folder()), FileError::None);
+  EXPECT_EQ(files.ProgramFileFolder(), folder);
+}
+
 TEST_F(FileSystemContract, RelativeNamesFollowTheCurrentFolder) {
   subject->MakeFolder(In("Lists"));
   ASSERT_EQ(files.SetCurrentFolder(In("Lists") + "\\"), FileError::None);

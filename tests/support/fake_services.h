@@ -5,7 +5,9 @@
 #include "os/fake/fake_collation.h"
 #include "os/fake/fake_file_dialogs.h"
 #include "os/fake/fake_file_system.h"
+#include "os/fake/fake_help.h"
 #include "os/fake/fake_media_device.h"
+#include "os/fake/fake_midi_out.h"
 #include "os/fake/fake_notify_area.h"
 #include "os/fake/fake_registry.h"
 #include "os/fake/fake_shell.h"
@@ -17,7 +19,7 @@ namespace testing_support {
 struct FakeServices {
   explicit FakeServices(os::MessageLoop& loop)
       : services{loop, notifyArea, threadPriority, files, registry, shell, collation, fileDialogs,
-                 [this, &loop] { return std::make_unique<os::FakeMediaDevice>(media, loop); }} {}
+                 [this, &loop] { return std::make_unique<os::FakeMediaDevice>(media, loop); }, midiOut, help} {}
   FakeServices(const FakeServices&) = delete;
   FakeServices& operator=(const FakeServices&) = delete;
 
@@ -29,6 +31,8 @@ struct FakeServices {
   os::FakeCollation collation;
   os::FakeFileDialogs fileDialogs{files};
   os::FakeMediaLibrary media;
+  os::FakeMidiOut midiOut;
+  os::FakeHelp help;
   os::Services services;
 };
 

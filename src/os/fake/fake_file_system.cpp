@@ -221,6 +221,8 @@ FileError FakeFileSystem::SetCurrentFolder(const std::string& path) {
   return FileError::None;
 }
 
+std::string FakeFileSystem::ProgramFileFolder() { return ProgramFile.substr(0, ProgramFile.rfind('\\')); }
+
 std::vector<Drive> FakeFileSystem::Drives() {
   std::vector<Drive> drives;
   for (const auto& [letter, drive] : drives_) drives.push_back({std::string(1, letter) + ":\\", drive.type});

@@ -25,6 +25,7 @@ class FakeFileSystem final : public FileSystem {
   std::string FullPath(const std::string& path) override;
   std::string GetCurrentFolder() override;
   FileError SetCurrentFolder(const std::string& path) override;
+  std::string ProgramFileFolder() override;
   std::vector<Drive> Drives() override;
   FileError DriveReady(const std::string& root) override;
   FileError ListFolders(const std::string& folder, std::vector<FolderEntry>& folders) override;
@@ -53,6 +54,8 @@ class FakeFileSystem final : public FileSystem {
 
   // The folder relative names are resolved against; "\name" is on its drive.
   std::string CurrentFolder = "C:\\";
+  // The running program's file, as a full path; nothing makes it exist.
+  std::string ProgramFile = "C:\\MIDI_Tunora.exe";
 
  private:
   struct Entry {

@@ -227,6 +227,20 @@ FileError Win32FileSystem::SetCurrentFolder(const std::string& path) {
   return Done(SetCurrentDirectoryA(path.c_str()));
 }
 
+std::string Win32FileSystem::ProgramFileFolder() {
+  std::string file(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, file.data(), static_cast<DWORD>(file.size()));
+    if (length == 0) return {};
+    // A name that fills the buffer may have been cut short.
+    if (length < file.size()) {
+      file.resize(length);
+      return file.substr(0, file.rfind('\\'));
+    }
+    file.resize(file.size() * 2);
+  }
+}
+
 std::vector<Drive> Win32FileSystem::Drives() {
   char roots[26 * 4 + 1] = {};
   const DWORD length = GetLogicalDriveStringsA(sizeof roots, roots);

@@ -12,6 +12,8 @@ class FakeSubject final : public FileSystemSubject {
   FakeSubject() {
     files_.AddFolder(Folder());
     files_.AddDrive('D', os::DriveType::Fixed);
+    files_.ProgramFile = "C:\\Tests\\contract_tests.exe";
+    files_.AddFile(files_.ProgramFile, "MZ");
   }
   os::FileSystem& Files() override { return files_; }
   std::string Folder() const override { return "C:\\Temp\\Contract"; }
