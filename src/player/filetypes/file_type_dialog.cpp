@@ -29,9 +29,9 @@ TFRegDlg::TFRegDlg(ui::TForm* owner)
       "MIDI Tunora can rigister the below file types.  After checking a file type, you can double click a file "
       "icon to launch it with MIDI Tunora.  If you change your mind later, you can always uncheck them to restore "
       "the previous registration value.");
-  Place(Label1, *this, 48, 8, 201, 80);
+  Place(Label1, *this, 48, 8, 201, 90);
 
-  Place(GroupBox1, *this, 8, 92, 160, 81);
+  Place(GroupBox1, *this, 8, 100, 160, 73);
   const struct {
     ui::TCheckBox& box;
     const char* caption;
@@ -40,21 +40,21 @@ TFRegDlg::TFRegDlg(ui::TForm* owner)
       {CheckBoxMid, "Register .mid .rmi  file"},
       {CheckBoxWav, "Register .wav file"},
   };
-  int top = 16;
+  int top = 14;
   for (const auto& [box, caption] : boxes) {
     box.SetCaption(caption);
     Place(box, GroupBox1, 12, top, 140, 17);
-    top += 20;
+    top += 18;
   }
 
   OKBtn.SetCaption("OK");
   OKBtn.SetDefault(true);
   OKBtn.ModalResult = ui::mrOk;
-  Place(OKBtn, *this, 176, 104, 73, 25);
+  Place(OKBtn, *this, 176, 108, 73, 25);
   CancelBtn.SetCaption("Cancel");
   CancelBtn.Cancel = true;
   CancelBtn.ModalResult = ui::mrCancel;
-  Place(CancelBtn, *this, 176, 140, 73, 25);
+  Place(CancelBtn, *this, 176, 144, 73, 25);
 
   OnCreate = [this](ui::TObject* sender) { FormCreate(sender); };
   OKBtn.OnClick = [this](ui::TObject* sender) { OKBtnClick(sender); };
