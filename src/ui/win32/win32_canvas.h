@@ -9,12 +9,13 @@
 #include "ui/canvas.h"
 #include "ui/control.h"
 #include "ui/win32/win32_gdi.h"
+#include "ui/win32/win32_fonts.h"
 
 namespace ui::win32 {
 
 class Win32Canvas final : public TCanvas {
  public:
-  explicit Win32Canvas(TControl& control) : control_(control) {}
+  Win32Canvas(TControl& control, Fonts& fonts) : control_(control), fonts_(fonts) {}
 
   // Draws on a paint DC for as long as it lives.
   class Binding {
@@ -34,7 +35,8 @@ class Win32Canvas final : public TCanvas {
   void InvertRect(const TRect& rect) override;
   TSize TextExtent(const std::string& text) override;
   void TextAt(int x, int y, const std::string& text) override;
-  void DrawIcon(int x, int y, std::uintptr_t icon) override;
+  int WrappedTextHeight(const std::string& text, int width) override;
+  void DrawIcon(int x, int y, std::uintptr_t icon, int size = 16) override;
 
  protected:
   void DrawLine(TPoint from, TPoint to, TColor color) override;
@@ -44,7 +46,11 @@ class Win32Canvas final : public TCanvas {
   template <typename Draw>
   void OnDC(Draw draw);
   HPEN PenOf(TColor color);
+  // Runs the measuring on a DC with the control's font selected.
+  template <typename Measure>
+  void Measuring(Measure measure);
   TControl& control_;
+  Fonts& fonts_;
   HDC bound_ = nullptr;
   std::map<COLORREF, Pen> pens_;
 };
