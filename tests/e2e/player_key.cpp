@@ -6,7 +6,8 @@
 
 namespace e2e {
 
-void WriteOptions(const std::string& fileBoxFolder, bool saveOnExit) {
+void WriteOptions(const std::string& fileBoxFolder, bool saveOnExit,
+                  std::initializer_list<std::pair<const char*, DWORD>> changed) {
   HKEY key;
   ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                             nullptr),
@@ -18,7 +19,10 @@ void WriteOptions(const std::string& fileBoxFolder, bool saveOnExit) {
       {"GM", 0},          {"GS", 0},          {"XG", 0},          {"AutoLoad", 0},    {"OpExit", saveOnExit},
       {"LastOne", 0},     {"SKIP", 5},        {"WAIT", 0},
   };
-  for (const auto& [name, value] : numbers) {
+  for (auto [name, value] : numbers) {
+    for (const auto& [changedName, changedValue] : changed) {
+      if (std::string(changedName) == name) value = changedValue;
+    }
     ASSERT_EQ(RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value),
               ERROR_SUCCESS)
         << name;

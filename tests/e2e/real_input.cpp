@@ -88,6 +88,28 @@ bool Drag(HWND from, POINT fromClient, HWND to, POINT toClient) {
   return Xdotool("mouseup 1");
 }
 
+bool ClickCloseBox(HWND window) {
+  auto isClose = [window](LONG x, LONG y) {
+    DWORD_PTR hit = HTNOWHERE;
+    SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 2000, &hit);
+    return hit == HTCLOSE;
+  };
+  RECT r{};
+  GetWindowRect(window, &r);
+  // The caption bar lies in the top rows of the frame, the close box at its right end: the first point
+  // found is the box's top right corner, and it is clicked in its middle.
+  for (LONG y = r.top; y < r.top + 40 && y < r.bottom; ++y) {
+    for (LONG x = r.right - 1; x > r.right - 80 && x > r.left; --x) {
+      if (!isClose(x, y)) continue;
+      LONG left = x, bottom = y;
+      while (isClose(left - 1, y)) --left;
+      while (isClose(x, bottom + 1)) ++bottom;
+      return MoveScreen(POINT{(left + x) / 2, (y + bottom) / 2}) && Xdotool("click 1");
+    }
+  }
+  return false;
+}
+
 bool Keys(const std::string& keys) { return Xdotool("key --delay 40 " + keys); }
 
 bool Type(const std::string& text) {

@@ -26,6 +26,9 @@ bool DoubleClick(HWND window, POINT client);
 // the drag starts and every control on the way sees the mouse) and releases it there.
 bool Drag(HWND from, POINT fromClient, HWND to, POINT toClient);
 
+// The close box of the window's caption bar, found by asking the window what lies under each point.
+bool ClickCloseBox(HWND window);
+
 // Keys to the window that has the focus, in xdotool's names: "Return", "Delete", "ctrl+s", "alt+F4".
 bool Keys(const std::string& keys);
 bool Type(const std::string& text);

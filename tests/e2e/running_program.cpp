@@ -149,6 +149,36 @@ int TrackBarPosition(HWND trackBar) { return static_cast<int>(SendMessageA(track
 
 int TrackBarMax(HWND trackBar) { return static_cast<int>(SendMessageA(trackBar, TBM_GETRANGEMAX, 0, 0)); }
 
+bool ShowsColour(HWND control, COLORREF colour) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  if (width <= 0 || height <= 0) return false;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  const bool copied = BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY) != FALSE;
+  // Rows of blue, green, red and an unused byte.
+  const DWORD wanted = GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+  const auto* pixels = static_cast<const DWORD*>(bits);
+  const bool found = copied && std::any_of(pixels, pixels + width * height,
+                                           [&](DWORD pixel) { return (pixel & 0xFFFFFF) == wanted; });
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
 void Click(HWND control) {
   if (EqualIgnoringCase(ClassName(control), "Button")) {
     PostMessageA(control, BM_CLICK, 0, 0);

@@ -31,6 +31,8 @@ bool IsEnabled(HWND control);
 std::vector<std::string> ListBoxItems(HWND listBox);
 int TrackBarPosition(HWND trackBar);
 int TrackBarMax(HWND trackBar);
+// Whether some pixel of the control on the screen has exactly this colour (a label's text colour).
+bool ShowsColour(HWND control, COLORREF colour);
 
 // Clicks a control: BM_CLICK for a standard button, a left press and release in the middle of the
 // client area otherwise. Posted, so that a click which opens a modal box does not block the caller.
