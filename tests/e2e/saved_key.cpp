@@ -50,8 +50,9 @@ void Write(HKEY parent, const std::string& path, const KeyTree& tree) {
 
 }  // namespace
 
-SavedKey::SavedKey(HKEY root, std::string path)
-    : root_(root), path_(std::move(path)), existed_(Read(root_, path_, tree_)) {}
+SavedKey::SavedKey(HKEY root, std::string path) : root_(root), path_(std::move(path)) {
+  existed_ = Read(root_, path_, tree_);
+}
 
 SavedKey::~SavedKey() {
   if (!DeleteKeyTree(root_, path_.c_str())) ADD_FAILURE() << "cannot delete the registry key " << path_;

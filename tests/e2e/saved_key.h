@@ -32,7 +32,7 @@ class SavedKey {
  private:
   HKEY root_;
   std::string path_;
-  bool existed_;
+  bool existed_ = false;
   KeyTree tree_;
 };
 
