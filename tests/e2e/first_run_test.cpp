@@ -18,6 +18,7 @@
 #include "running_program.h"
 #include "saved_key.h"
 #include "support/media_files.h"
+#include "unmanaged_windows.h"
 
 namespace e2e {
 namespace {
@@ -88,6 +89,7 @@ class FirstRun : public ::testing::Test {
     return WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 5s);
   }
 
+  UnmanagedPlayerWindows unmanaged_;
   std::string exe_, wav_;
   std::vector<std::unique_ptr<SavedKey>> saved_;
 };

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "running_program.h"
 #include "saved_key.h"
 #include "support/media_files.h"
+#include "unmanaged_windows.h"
 
 namespace e2e {
 namespace {
@@ -80,10 +80,6 @@ class StateRoundTrip : public ::testing::Test {
     CreateDirectoryA(folder_.c_str(), nullptr);
     DeleteFileA(History().c_str());
     ASSERT_TRUE(DeleteKeyTree(HKEY_CURRENT_USER, kPlayerKey));
-    // Wine leaves the caption bar to the window manager, and the test display has none: told that the
-    // player's windows are not decorated, Wine draws the caption and its close box itself.
-    decorations_ = std::make_unique<SavedKey>(HKEY_CURRENT_USER, kPlayerX11Key);
-    WriteText(HKEY_CURRENT_USER, kPlayerX11Key, "Decorated", "N");
     WriteOptions(folder_, true, {{"AutoPlay", 0}, {"AutoLoad", 1}});
     WriteText(HKEY_CURRENT_USER, kFolderKey, nullptr, folder_);
     std::string lines;
@@ -96,15 +92,11 @@ class StateRoundTrip : public ::testing::Test {
     std::ofstream(list_, std::ios::binary) << lines;
   }
 
-  void TearDown() override {
-    decorations_.reset();
-    DeleteKeyTree(HKEY_CURRENT_USER, kPlayerKey);
-  }
+  void TearDown() override { DeleteKeyTree(HKEY_CURRENT_USER, kPlayerKey); }
 
   std::string History() const { return folder_ + "\\History.ini"; }
 
-  static constexpr char kPlayerX11Key[] = "Software\\Wine\\AppDefaults\\MIDI_Tunora.exe\\X11 Driver";
-  std::unique_ptr<SavedKey> decorations_;
+  UnmanagedPlayerWindows unmanaged_;
   std::string exe_, folder_, list_;
 };
 
