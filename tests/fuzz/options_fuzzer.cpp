@@ -25,7 +25,8 @@ void StoreLine(os::FakeRegistry& registry, std::string_view line) {
   if (rest == "-") {
     registry.DeleteValue(player::kOptionsKey, name);
   } else if (type == "dword") {
-    registry.WriteInteger(player::kOptionsKey, name, static_cast<std::uint32_t>(std::strtoull(value.c_str(), nullptr, 0)));
+    const auto number = static_cast<std::uint32_t>(std::strtoull(value.c_str(), nullptr, 0));
+    registry.WriteInteger(player::kOptionsKey, name, number);
   } else if (type == "sz") {
     registry.WriteString(player::kOptionsKey, name, value);
   } else if (type == "expand") {
