@@ -41,6 +41,10 @@ class TForm : public TWinControl {
   // The user closes the window (its close box, Alt+F4).
   void Close();
 
+  // The result the form was closed with; a button with a modal result sets it.
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+
  protected:
   std::unique_ptr<Peer> MakePeer(Backend& backend) override;
 
@@ -48,6 +52,7 @@ class TForm : public TWinControl {
   int clientWidth_ = 0, clientHeight_ = 0;
   TMainMenu* menu_ = nullptr;
   bool topMost_ = false;
+  int modalResult_ = mrNone;
 };
 
 class TScreen {
