@@ -117,6 +117,10 @@ class Backend {
 
   // The standard message box; returns the answer (mrOk, mrYes, ...).
   virtual int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+  // A modal form's run, once it shows: messages are handled (the dialog keys Tab, Enter and Esc in the
+  // form) until ended() holds, which it is asked after each message. By default there is no user to
+  // close the form: what its showing has not ended ends with mrCancel.
+  virtual void RunModal(TForm& form, const std::function<bool()>& ended);
 
   virtual void SetCursor(TCursor cursor) = 0;
   virtual TPoint CursorPos() = 0;

@@ -10,6 +10,30 @@ TForm* ParentForm(const TControl& control) {
   return dynamic_cast<TForm*>(const_cast<TControl*>(top));
 }
 
+namespace {
+// The first showing, enabled button among the container's controls, at any depth, that matches.
+template <typename Match>
+TButton* FindButton(const TWinControl& container, Match match) {
+  for (TControl* child : container.Controls()) {
+    if (!child->Visible() || !child->Enabled()) continue;
+    if (auto* button = dynamic_cast<TButton*>(child); button && match(*button)) return button;
+    if (auto* inner = dynamic_cast<TWinControl*>(child))
+      if (TButton* found = FindButton(*inner, match)) return found;
+  }
+  return nullptr;
+}
+}  // namespace
+
+TButton* EnterButton(const TForm& form) {
+  auto* focused = dynamic_cast<TButton*>(Application().Screen().ActiveControl());
+  if (focused && ParentForm(*focused) == &form && focused->Showing() && focused->Enabled()) return focused;
+  return FindButton(form, [](const TButton& button) { return button.Default(); });
+}
+
+TButton* EscapeButton(const TForm& form) {
+  return FindButton(form, [](const TButton& button) { return button.Cancel; });
+}
+
 TButton::TButton(TComponent* owner, std::string name) : TWinControl(owner, std::move(name)) { SetTabStop(true); }
 
 std::unique_ptr<Peer> TButton::MakePeer(Backend& backend) { return backend.CreatePeer(*this); }

@@ -79,5 +79,10 @@ class TGroupBox : public TWinControl {
 
 // The form a control lies on; nullptr for a control on no form.
 TForm* ParentForm(const TControl& control);
+// The button Enter presses on a form: the focused button, else the default button; nullptr for none.
+// Only a showing, enabled button counts.
+TButton* EnterButton(const TForm& form);
+// The button Esc presses: the cancel button; nullptr for none.
+TButton* EscapeButton(const TForm& form);
 
 }  // namespace ui

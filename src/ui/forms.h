@@ -12,6 +12,15 @@ namespace ui {
 
 class TMainMenu;
 
+// A form's frame: the sizeable-less single border of a main window, or a dialog's frame.
+enum class TFormBorderStyle { bsSingle, bsDialog };
+// The buttons of the caption bar; a dialog frame has no minimize or maximize box.
+using TBorderIcons = unsigned;
+constexpr TBorderIcons biSystemMenu = 1, biMinimize = 2, biMaximize = 4;
+// Where a modal form shows: where it was placed, in the middle of the screen, or in the middle of the
+// form it belongs to (its owner when that is a form, else the main form).
+enum class TPosition { poDesigned, poScreenCenter, poOwnerFormCenter };
+
 class TForm : public TWinControl {
  public:
   explicit TForm(TComponent* owner, std::string name = {});
@@ -30,6 +39,15 @@ class TForm : public TWinControl {
   bool TopMost() const { return topMost_; }
   void SetTopMost(bool topMost);
 
+  // The frame and the caption-bar buttons, read when the form's window is made. A form other than the
+  // main form belongs to its owner when that is a form, else to the main form: it stays above it and
+  // has no task-bar button.
+  TFormBorderStyle BorderStyle = TFormBorderStyle::bsSingle;
+  TBorderIcons BorderIcons = biSystemMenu | biMinimize | biMaximize;
+  TPosition Position = TPosition::poDesigned;
+  // The control that has the focus when the form is shown modally; without one, the first tab stop.
+  TWinControl* ActiveControl = nullptr;
+
   // The system's maximize command; the form's handler decides what it does instead.
   std::function<void()> OnMaximize;
 
@@ -38,10 +56,16 @@ class TForm : public TWinControl {
   std::function<void(TObject* sender, bool& canClose)> OnCloseQuery;
   TNotifyEvent OnDestroy;
 
-  // The user closes the window (its close box, Alt+F4).
+  // The user closes the window (its close box, Alt+F4); a modal form ends with mrCancel.
   void Close();
 
-  // The result the form was closed with; a button with a modal result sets it.
+  // Shows the form and runs messages until it is closed, the other forms disabled meanwhile and the
+  // screen's normal pointer showing; returns the modal result (mrCancel when the program ends
+  // meanwhile). The form is hidden again when it returns.
+  int ShowModal();
+  bool Modal() const { return modal_; }
+  // The result the form was closed with. A button with a modal result sets it; while the form runs
+  // modally, a result other than mrNone ends the run once the current handler has returned.
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result) { modalResult_ = result; }
 
@@ -49,9 +73,12 @@ class TForm : public TWinControl {
   std::unique_ptr<Peer> MakePeer(Backend& backend) override;
 
  private:
+  // Moves the form to the middle of the area its Position names.
+  void Centre();
   int clientWidth_ = 0, clientHeight_ = 0;
   TMainMenu* menu_ = nullptr;
   bool topMost_ = false;
+  bool modal_ = false;
   int modalResult_ = mrNone;
 };
 
@@ -75,10 +102,10 @@ class TScreen {
   TWinControl* activeControl_ = nullptr;
 };
 
-class TApplication {
+class TApplication : public TObject {
  public:
   TApplication(Backend& backend, os::Services& services);
-  ~TApplication();
+  ~TApplication() override;
 
   Backend& GetBackend() { return backend_; }
   os::Services& Services() { return services_; }
@@ -94,7 +121,8 @@ class TApplication {
   bool ShowMainForm = true;
 
   // Tells the form's components that they are loaded, makes the form's windows and runs its OnCreate;
-  // the first form made is the main form.
+  // the first form made is the main form. A dialog is made the same way, owned by the form it belongs
+  // to: `TFRegDlg dialog(&owner); Application().CreateForm(dialog); dialog.ShowModal();`.
   void CreateForm(TForm& form);
   TForm* MainForm() const { return mainForm_; }
 
@@ -112,6 +140,14 @@ class TApplication {
   void Dispatch(const std::function<void()>& work);
   int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags);
 
+  // Whether one of the application's windows is the active window of the system.
+  bool Active() const { return active_; }
+  // The window system tells that the application became active, or that another one did; each change
+  // fires OnActivate or OnDeactivate.
+  void Activate(bool active);
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+
   // The application's top-level window: restored and shown, or hidden with its task-bar button.
   void Restore();
   void HideWindow();
@@ -124,6 +160,7 @@ class TApplication {
   DragManager drag_;
   std::string title_;
   TForm* mainForm_ = nullptr;
+  bool active_ = true;
 };
 
 // The one application object of the program (or of the running test).

@@ -29,7 +29,7 @@ Win32Backend::Win32Backend(os::Win32MessageLoop& loop) : loop_(loop) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);
   hiddenOwner_ = MakeMessageWindow(loop_, [](unsigned, std::uint32_t, std::uint32_t) {});
-  loop_.SetMessageFilter([this](MSG& msg) { return HandleShortCut(msg); });
+  loop_.SetMessageFilter([this](MSG& msg) { return HandleShortCut(msg) || HandleDialogMessage(msg); });
 }
 
 Win32Backend::~Win32Backend() {

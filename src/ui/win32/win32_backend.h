@@ -3,6 +3,8 @@
 // message loop, so they work whatever control has the focus and whether or not the menu bar shows.
 #pragma once
 
+#include <vector>
+
 #include "ui/backend.h"
 #include "ui/win32/windows_api.h"
 
@@ -45,6 +47,9 @@ class Win32Backend final : public Backend {
   void DestroyIcon(std::uintptr_t icon) override;
 
   int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+  // The loop's own nested run, in which the innermost modal form's dialog keys go through
+  // IsDialogMessage (win32_modal.cpp).
+  void RunModal(TForm& form, const std::function<bool()>& ended) override;
   void SetCursor(TCursor cursor) override;
   TPoint CursorPos() override;
   TSize ScreenSize() override;
@@ -70,6 +75,9 @@ class Win32Backend final : public Backend {
 
  private:
   bool HandleShortCut(const MSG& msg);
+  bool HandleDialogMessage(MSG& msg);
+  // The forms running modally, innermost last.
+  std::vector<TForm*> modalForms_;
   os::Win32MessageLoop& loop_;
   std::string title_;
   bool applicationShown_ = true;
