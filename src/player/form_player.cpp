@@ -123,6 +123,7 @@ void TFormPlayer::BuildLayout() {
 
   Place(PanelSongList, *this, 2, 59, 196, 233);
   Place(SongList, PanelSongList, 2, 2, 192, 229);
+  BuildRenameBox();
   SongList.ItemHeight = 13;
   SongList.SetColor(ui::clBtnFace);
   SongList.SetHint("Double click to play a file or drag to change order");
@@ -191,6 +192,7 @@ void TFormPlayer::BuildFileBox() {
   DirectoryListBox.SetFontColor(ui::clBlack);
   DirectoryListBox.ItemHeight = 17;
   DirectoryListBox.SetHint("Change directory");
+  DirectoryListBox.PopupMenu = &PopupDir;
 
   FileListBox.SetColor(ui::clBtnFace);
   FileListBox.SetFontColor(ui::clBlack);
@@ -332,6 +334,7 @@ void TFormPlayer::BindEvents() {
 
   BindOptionAndListFileEvents();
   BindResetTrayAndHelpEvents();
+  BindFileOperationEvents();
 }
 
 }  // namespace player
