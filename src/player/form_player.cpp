@@ -122,8 +122,9 @@ void TFormPlayer::BuildLayout() {
   TrackBar.SetEnabled(false);
 
   Place(PanelSongList, *this, 2, 59, 196, 233);
-  Place(SongList, PanelSongList, 2, 2, 192, 229);
+  // The rename box lies over the list: the window system stacks the windows placed first on top.
   BuildRenameBox();
+  Place(SongList, PanelSongList, 2, 2, 192, 229);
   SongList.ItemHeight = 13;
   SongList.SetColor(ui::clBtnFace);
   SongList.SetHint("Double click to play a file or drag to change order");

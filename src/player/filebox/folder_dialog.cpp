@@ -30,6 +30,7 @@ TFormNF::TFormNF(TFormPlayer& player, TFolderMode mode, const std::string& promp
   EditNF.SetParent(this);
   EditNF.SetBounds(11, 26, 337, 21);
   EditNF.AutoSelect = false;
+  ActiveControl = &EditNF;
   BitOKNF.SetParent(this);
   BitOKNF.SetBounds(188, 56, 75, 25);
   BitOKNF.SetCaption("OK");

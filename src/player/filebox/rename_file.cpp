@@ -88,6 +88,8 @@ void TFormPlayer::EditFileKeyDown(ui::TObject* sender, std::uint16_t& key, ui::T
   } else if (key == ui::vkReturn) {
     key = 0;
     RenameSelectedEntry();
+    // Whatever came of it, the box has closed over the list, which takes the keys again.
+    if (SongList.CanFocus()) SongList.SetFocus();
   }
 }
 
@@ -134,7 +136,6 @@ void TFormPlayer::RenameSelectedEntry() {
   const std::string oldName = SongList.Item(i);
   if (name == oldName) {
     HideRenameBox();
-    SongList.SetFocus();
     return;
   }
   os::FileSystem& files = ui::Application().Services().files;

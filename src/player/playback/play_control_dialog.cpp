@@ -43,17 +43,19 @@ TTCDlg::TTCDlg(TFormPlayer& player) : ui::TForm(&player, "TCDlg"), player_(playe
   SetClientWidth(286);
   SetClientHeight(112);
 
-  Bevel1.SetParent(this);
-  Bevel1.SetBounds(8, 8, 273, 65);
-  PlaceLabel(Label1, *this, 16, 18, "Skip                 seconds when Forward and Reverse.");
-  PlaceLabel(Label2, *this, 16, 47, "Wait                 seconds before playing next file.");
-  // Children in the tab order: the buttons, then each box with its arrows.
+  // The controls that take the focus in their tab order: the buttons, then each box with its arrows.
   PlaceButton(OKBtn, *this, 63, "&OK", ui::mrOk);
   OKBtn.SetDefault(true);
   PlaceButton(CancelBtn, *this, 147, "&Cancel", ui::mrCancel);
   CancelBtn.Cancel = true;
   PlaceNumber(EditSkip, UpDownSkip, *this, 15, 1, 5);
   PlaceNumber(EditWait, UpDownWait, *this, 43, 0, 0);
+  // Each label runs behind the box in its gap. The window system stacks the windows placed first on
+  // top, so the labels come last and the boxes take the mouse.
+  Bevel1.SetParent(this);
+  Bevel1.SetBounds(8, 8, 273, 65);
+  PlaceLabel(Label1, *this, 16, 18, "Skip                 seconds when Forward and Reverse.");
+  PlaceLabel(Label2, *this, 16, 47, "Wait                 seconds before playing next file.");
 
   OnCreate = [this](ui::TObject* sender) { FormCreate(sender); };
   OKBtn.OnClick = [this](ui::TObject* sender) { OKBtnClick(sender); };
