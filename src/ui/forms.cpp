@@ -81,6 +81,29 @@ TWinControl* FirstTabStop(const TWinControl& container) {
   return nullptr;
 }
 
+// The top-most convention: while the user answers a message box, a modal form or a common dialog, no
+// other form of the application stays in the top-most band, where it could hide what asks; each goes
+// back once the answer is given. Nested, the inner one finds nothing left to lower.
+class TopMostsLowered {
+ public:
+  explicit TopMostsLowered(const TForm* shown = nullptr) {
+    for (TForm* form : Application().Screen().Forms()) {
+      if (form == shown || !form->TopMost()) continue;
+      form->SetTopMost(false);
+      lowered_.push_back(form);
+    }
+  }
+  ~TopMostsLowered() {
+    for (TForm* form : lowered_)
+      if (std::ranges::count(Application().Screen().Forms(), form)) form->SetTopMost(true);
+  }
+  TopMostsLowered(const TopMostsLowered&) = delete;
+  TopMostsLowered& operator=(const TopMostsLowered&) = delete;
+
+ private:
+  std::vector<TForm*> lowered_;
+};
+
 // What a modal run changes around the form, put back however the run ends: the other forms are
 // disabled, the screen's pointer is the normal one, the form is shown.
 class ModalRun {
@@ -134,6 +157,7 @@ int TForm::ShowModal() {
     ~Ended() { modal = false; }
   } ended{modal_};
   {
+    TopMostsLowered lowered(this);
     ModalRun run(*this);
     SetVisible(true);
     if (TWinControl* focus = ActiveControl && ActiveControl->CanFocus() ? ActiveControl : FirstTabStop(*this))
@@ -194,7 +218,7 @@ void TApplication::ProcessMessages() { Loop().ProcessPending(); }
 void TApplication::ShowException(const std::exception& error) {
   std::string text = error.what();
   if (!text.empty() && text.back() != '.') text += '.';
-  backend_.ShowMessageBox(text, title_, mbOK | mbIconError);
+  ShowMessageBox(text, title_, mbOK | mbIconError);
 }
 
 void TApplication::Dispatch(const std::function<void()>& work) {
@@ -208,7 +232,18 @@ void TApplication::Dispatch(const std::function<void()>& work) {
 }
 
 int TApplication::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  TopMostsLowered lowered;
   return backend_.ShowMessageBox(text, caption, flags);
+}
+
+std::optional<std::string> TApplication::AskFileToOpen(const os::FileDialogRequest& request) {
+  TopMostsLowered lowered;
+  return services_.fileDialogs.AskFileToOpen(request);
+}
+
+std::optional<std::string> TApplication::AskFileToSave(const os::FileDialogRequest& request) {
+  TopMostsLowered lowered;
+  return services_.fileDialogs.AskFileToSave(request);
 }
 
 void TApplication::Activate(bool active) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,8 @@ class TForm : public TWinControl {
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
 
-  // The topmost band, entered and left without moving or sizing the window.
+  // The topmost band, entered and left without moving or sizing the window. While the user answers a
+  // message box, a modal form or a common dialog, the form is out of the band (TApplication).
   bool TopMost() const { return topMost_; }
   void SetTopMost(bool topMost);
 
@@ -138,7 +140,14 @@ class TApplication : public TObject {
   // one that is no exception of the library's or the standard library's shows as "Unknown error". The
   // one place errors of events and callbacks end.
   void Dispatch(const std::function<void()>& work);
+  // The boxes and dialogs that wait for the user's answer follow the top-most convention: while one is
+  // up, no form is in the top-most band (apart from a modal form itself); the forms that were go back
+  // after. ShowModal follows it too.
   int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags);
+  // The common Open and Save dialogs: the name the user chose, or nothing when cancelled. Throws
+  // os::FileDialogError.
+  std::optional<std::string> AskFileToOpen(const os::FileDialogRequest& request);
+  std::optional<std::string> AskFileToSave(const os::FileDialogRequest& request);
 
   // Whether one of the application's windows is the active window of the system.
   bool Active() const { return active_; }
