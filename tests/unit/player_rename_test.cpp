@@ -293,4 +293,22 @@ TEST_F(RenameTest, TheBoxHidesWithoutRenamingWheneverTheListMayChangeUnderIt) {
   EXPECT_FALSE(BoxShows()) << "clear";
 }
 
+// A rename begun while the player waits between files would act on whatever entry the end of the wait
+// selects: the box goes when the wait ends.
+TEST_F(RenameTest, TheBoxClosesWhenTheWaitBetweenFilesEnds) {
+  form->AutoPlay.SetChecked(true);
+  form->WaitSeconds = 2;
+  DoubleClickEntry(0);
+  Wait(10000 + 100);
+  ASSERT_NE(form->DgSecIn.Delay(), 0u) << "waiting";
+  OpenRenameBox(2);
+  env.app.Dispatch([&] { form->EditFile.UserType("x.wav"); });
+  Wait(2000 + 100);
+  EXPECT_EQ(form->CurrentIndex, 1);
+  EXPECT_FALSE(BoxShows());
+  Key(ui::vkReturn);
+  EXPECT_EQ(Entries(), (Names{"a.wav", "b.wav", "c.wav", "d.wav"}));
+  EXPECT_EQ(FilesOnDisk(), (Names{"a.wav", "b.wav", "c.wav", "d.wav"}));
+}
+
 }  // namespace

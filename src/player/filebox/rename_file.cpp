@@ -80,6 +80,8 @@ void TFormPlayer::EditFileKeyPress(ui::TObject* sender, char& key) {
 }
 
 void TFormPlayer::EditFileKeyDown(ui::TObject* sender, std::uint16_t& key, ui::TShiftState shift) {
+  // A key that reaches the box after it closed renames nothing.
+  if (!EditFile.Visible()) return;
   if (key == ui::vkEscape) {
     EditFile.Tag = 0;
     HideRenameBox();
