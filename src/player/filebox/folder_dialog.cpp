@@ -1,18 +1,22 @@
 #include "player/filebox/folder_dialog.h"
 
-#include "base/text.h"
 #include "player/form_player.h"
 
 namespace player {
 
+namespace {
+
+// The mode is the dialog's caption.
 std::string FolderModeCaption(TFolderMode mode) {
   switch (mode) {
-    case TFolderMode::CreateNewFolder: return "Create New Folder";
-    case TFolderMode::MoveFile: return "Move File";
-    case TFolderMode::MoveAllFiles: return "Move All Files";
+    case TFolderMode::nfCreateNewFolder: return "Create New Folder";
+    case TFolderMode::nfMoveFile: return "Move File";
+    case TFolderMode::nfMoveAllFiles: return "Move All Files";
   }
   return "";
 }
+
+}  // namespace
 
 TFormNF::TFormNF(TFormPlayer& player, TFolderMode mode, const std::string& prompt)
     : ui::TForm(&player, "FormNF"), player_(player), mode_(mode) {
@@ -54,9 +58,9 @@ void TFormNF::FormCreate(ui::TObject* sender) {
 void TFormNF::BitOKNFClick(ui::TObject* sender) {
   const std::string typed = EditNF.Text();
   switch (mode_) {
-    case TFolderMode::CreateNewFolder: player_.CreateNewFolder(typed); break;
-    case TFolderMode::MoveFile: player_.MoveFileInto(typed); break;
-    case TFolderMode::MoveAllFiles: player_.MoveAllFilesInto(typed); break;
+    case TFolderMode::nfCreateNewFolder: player_.CreateNewFolder(typed); break;
+    case TFolderMode::nfMoveFile: player_.MoveFileInto(typed); break;
+    case TFolderMode::nfMoveAllFiles: player_.MoveAllFilesInto(typed); break;
   }
   SetModalResult(ui::mrOk);
 }

@@ -13,7 +13,7 @@ namespace player {
 
 class TFormPlayer;
 
-enum class TFolderMode { CreateNewFolder, MoveFile, MoveAllFiles };
+enum class TFolderMode { nfCreateNewFolder, nfMoveFile, nfMoveAllFiles };
 
 class TFormNF : public ui::TForm {
  public:
@@ -25,8 +25,6 @@ class TFormNF : public ui::TForm {
   ui::TButton BitOKNF{this, "BitOKNF"};
   ui::TButton BitCancelNF{this, "BitCancelNF"};
 
-  TFolderMode Mode() const { return mode_; }
-
   // The path starts as the file box's folder, ready for a name to be typed after it.
   void FormCreate(ui::TObject* sender);
   void BitOKNFClick(ui::TObject* sender);
@@ -36,8 +34,5 @@ class TFormNF : public ui::TForm {
   TFormPlayer& player_;
   TFolderMode mode_;
 };
-
-// The caption of each mode.
-std::string FolderModeCaption(TFolderMode mode);
 
 }  // namespace player

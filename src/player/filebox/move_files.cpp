@@ -8,15 +8,15 @@
 namespace player {
 
 void TFormPlayer::SpdMoveAllFilesClick(ui::TObject* sender) {
-  TFolderMode mode = TFolderMode::MoveAllFiles;
+  TFolderMode mode = TFolderMode::nfMoveAllFiles;
   std::string prompt = "Move all files in the play list to this path:";
   if (sender == &PopNewFolder) {
-    mode = TFolderMode::CreateNewFolder;
+    mode = TFolderMode::nfCreateNewFolder;
     prompt = "Enter the name of the new folder:";
   } else if (sender == &MoveFileTo || sender == &SpdMoveFile) {
     const int i = SongList.ItemIndex();
     if (i < 0) return;
-    mode = TFolderMode::MoveFile;
+    mode = TFolderMode::nfMoveFile;
     prompt = "Move '" + SongList.Item(i) + "' to this path:";
   } else if (PathList.empty()) {
     return;

@@ -66,10 +66,8 @@ void TFormPlayer::PopRenameClick(ui::TObject* sender) {
   if (i < 0) return;
   const std::string text = SongList.Item(i);
   SelectEntryByText(i - 1, text);
-  const int top = SongList.ItemRect(i).top + 5;
-  EditFile.SetBounds(SongList.Left() + 2, top, SongList.ClientWidth(), EditFile.Height());
+  EditFile.SetBounds(SongList.Left() + 2, SongList.ItemRect(i).top + 5, SongList.ClientWidth(), 14);
   EditFile.SetVisible(true);
-  EditFile.SetBounds(EditFile.Left(), EditFile.Top(), EditFile.Width(), 14);
   EditFile.SetText(text);
   EditFile.SetFocus();
 }
@@ -85,7 +83,6 @@ void TFormPlayer::EditFileKeyDown(ui::TObject* sender, std::uint16_t& key, ui::T
   if (key == ui::vkEscape) {
     EditFile.Tag = 0;
     HideRenameBox();
-    SongList.SetFocus();
     key = 0;
   } else if (key == ui::vkReturn) {
     key = 0;
