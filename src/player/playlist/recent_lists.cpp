@@ -42,6 +42,7 @@ void TFormPlayer::ReturnListToRecent() {
 }
 
 void TFormPlayer::RecentListClick(ui::TObject* sender) {
+  HideRenameBox();
   const auto* item = dynamic_cast<const ui::TMenuItem*>(sender);
   if (!item) return;
   // The item shows another name once the menu changes.
