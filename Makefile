@@ -1,7 +1,10 @@
 # make test: installs what is missing, builds everything and runs every test.
 # make run [ARGS='file']: builds the player and starts it under Wine with ARGS as its command line.
 # make bench: builds and runs the benchmarks.
-.PHONY: test run bench
+# make fuzz [FUZZ_SECONDS=300]: builds the fuzz targets and runs each for FUZZ_SECONDS.
+.PHONY: test run bench fuzz
+
+FUZZ_SECONDS ?= 300
 
 test:
 	@scripts/bootstrap
@@ -11,6 +14,9 @@ test:
 	cmake --preset tsan >/dev/null
 	cmake --build --preset tsan --target unit_tests
 	ctest --preset tsan -R unit_threads
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	tests/fuzz/run-fuzzers build/fuzz 10
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32
 	scripts/wine-session build/win32 ctest --preset win32
@@ -28,3 +34,9 @@ bench:
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32
 	bench/run-all
+
+fuzz:
+	@scripts/bootstrap
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	tests/fuzz/run-fuzzers build/fuzz $(FUZZ_SECONDS)

@@ -21,6 +21,29 @@ std::string NameAfterBackslash(std::string_view path) {
   return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
+namespace {
+
+bool IsDriveRoot(std::string_view folder) { return folder.size() == 3 && folder[1] == ':' && folder[2] == '\\'; }
+
+}  // namespace
+
+std::string FolderPart(std::string_view path) {
+  const auto cut = path.rfind('\\');
+  if (cut == std::string_view::npos) return {};
+  return std::string(path.substr(0, cut == 2 && path[1] == ':' ? 3 : cut));
+}
+
+std::string WithoutFinalBackslash(std::string_view folder) {
+  if (!folder.empty() && folder.back() == '\\' && !IsDriveRoot(folder)) folder.remove_suffix(1);
+  return std::string(folder);
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (!path.empty() && path.back() != '\\') path += '\\';
+  return path + std::string(name);
+}
+
 std::string FileExtension(std::string_view path) {
   const auto dot = path.rfind('.');
   const auto cut = path.find_last_of("\\:");

@@ -12,6 +12,14 @@ std::string DisplayName(std::string_view path);
 // The text after the last backslash only (a drive-relative "C:name" keeps its "C:").
 std::string NameAfterBackslash(std::string_view path);
 
+// The folder of a full path: the text before its last backslash, a drive's root keeping its backslash
+// ("C:\a.mid" -> "C:\", "C:\Music\a.mid" -> "C:\Music").
+std::string FolderPart(std::string_view path);
+// A folder without its final backslash, except a drive's root ("C:\").
+std::string WithoutFinalBackslash(std::string_view folder);
+// A name in a folder: a backslash between them unless the folder ends in one (a drive's root).
+std::string JoinPath(std::string_view folder, std::string_view name);
+
 // The extension of the file name part, dot included ("" when the name has no dot).
 std::string FileExtension(std::string_view path);
 

@@ -54,7 +54,7 @@ class TSplitterWnd : public ui::TPanel {
 
   // The creator has set the stored properties and panes: until now they were only recorded, from
   // here on the splitter keeps its panes laid out.
-  void Loaded();
+  void Loaded() override;
 
   // A press on a bar starts dragging it, moves drag its line, the release sets the sizes.
   void MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;

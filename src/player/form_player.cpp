@@ -122,6 +122,8 @@ void TFormPlayer::BuildLayout() {
   TrackBar.SetEnabled(false);
 
   Place(PanelSongList, *this, 2, 59, 196, 233);
+  // The rename box lies over the list: the window system stacks the windows placed first on top.
+  BuildRenameBox();
   Place(SongList, PanelSongList, 2, 2, 192, 229);
   SongList.ItemHeight = 13;
   SongList.SetColor(ui::clBtnFace);
@@ -191,6 +193,7 @@ void TFormPlayer::BuildFileBox() {
   DirectoryListBox.SetFontColor(ui::clBlack);
   DirectoryListBox.ItemHeight = 17;
   DirectoryListBox.SetHint("Change directory");
+  DirectoryListBox.PopupMenu = &PopupDir;
 
   FileListBox.SetColor(ui::clBtnFace);
   FileListBox.SetFontColor(ui::clBlack);
@@ -334,6 +337,7 @@ void TFormPlayer::BindEvents() {
 
   BindOptionAndListFileEvents();
   BindResetTrayAndHelpEvents();
+  BindFileOperationEvents();
 }
 
 }  // namespace player

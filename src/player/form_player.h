@@ -20,6 +20,7 @@
 #include "controls/task_icon.h"
 #include "controls/threaded_timer.h"
 #include "player/shell/registry_values.h"
+#include "ui/edits.h"
 #include "ui/forms.h"
 #include "ui/mediaplayer.h"
 #include "ui/menus.h"
@@ -170,6 +171,9 @@ class TFormPlayer : public ui::TForm {
 
   ui::TPanel PanelSongList{this, "PanelSongList"};
   controls::TScrollListBox SongList{this, "SongList"};
+  // The rename box, laid over one entry of the play list. Its Tag is the request flag: 1 while a
+  // rename asked for by Alt + left press keeps it open across the clicks on the list.
+  ui::TEdit EditFile{this, "EditFile"};
 
   ui::TPanel PanelMid{this, "PanelMid"};
   ui::TSpeedButton BtnAddFile{this, "BtnAddFile"};
@@ -199,6 +203,11 @@ class TFormPlayer : public ui::TForm {
   ui::TMenuItem FileBoxSeparator{this, "FileBoxSeparator", "-"};
   ui::TMenuItem PopupAddFile{this, "PopupAddFile", "&Add Selected Files"};
   ui::TMenuItem PopupAddAll{this, "PopupAddAll", "Add All &Files"};
+
+  // --- Folder list popup menu --------------------------------------------------------------------
+  ui::TPopupMenu PopupDir{this, "PopupDir"};
+  ui::TMenuItem PopNewFolder{this, "PopNewFolder", "Create Ne&w Folder"};
+  ui::TMenuItem PopDeleteFolder{this, "PopDeleteFolder", "&Delete Folder"};
 
   // --- Components without a place in the layout ---------------------------------------------------
   ui::TMediaPlayer MIDIPlayer{this, "MIDIPlayer"};
@@ -415,6 +424,51 @@ class TFormPlayer : public ui::TForm {
   void ContentsClick(ui::TObject* sender);
   // ===== End of MIDI reset, tray menu and help =====================================================
 
+  // ===== File operations, Play Control and the About box ===========================================
+
+  // --- Renaming an entry's file in the rename box (filebox/) ---------------------------------------
+  // Opens the rename box over the selected entry, with its name.
+  void PopRenameClick(ui::TObject* sender);
+  // The first key typed grows the box.
+  void EditFileKeyPress(ui::TObject* sender, char& key);
+  // Esc closes the box; Enter renames the selected entry's file to the box's text.
+  void EditFileKeyDown(ui::TObject* sender, std::uint16_t& key, ui::TShiftState shift);
+  void EditFileExit(ui::TObject* sender);
+  // Another application became active.
+  void ApplicationDeactivate(ui::TObject* sender);
+  // The play list scrolled under the box.
+  void SongListVScroll(ui::TObject* sender, controls::TScrollCode code, int& scrollPos);
+  void SongListHScroll(ui::TObject* sender, controls::TScrollCode code, int& scrollPos);
+  // Hides the rename box when it shows, without renaming.
+  void HideRenameBox();
+
+  // --- Deleting an entry's file (filebox/) ----------------------------------------------------------
+  // Kill This File!: the selected entry's file deleted after a question, and the entry with it.
+  void PopDeleteClick(ui::TObject* sender);
+
+  // --- Moving files and making and removing folders (filebox/) -------------------------------------
+  // The folder dialog in the mode of the command that was used: Create New Folder from the folder
+  // popup, Move File and Move All Files from the play list's popup and buttons.
+  void SpdMoveAllFilesClick(ui::TObject* sender);
+  // The folder dialog's OK in each mode, with the folder typed there.
+  void CreateNewFolder(const std::string& typed);
+  void MoveFileInto(const std::string& typed);
+  void MoveAllFilesInto(const std::string& typed);
+  // Removes the folder list's highlighted (empty) folder.
+  void PopDeleteFolderClick(ui::TObject* sender);
+  // An entry of the play list dragged onto a folder of the folder list moves its file there.
+  void DirectoryListBoxDragOver(ui::TObject* sender, ui::TObject* source, int x, int y, ui::TDragState state,
+                                bool& accept);
+  void DirectoryListBoxDragDrop(ui::TObject* sender, ui::TObject* source, int x, int y);
+
+  // --- Play Control Options (playback/) ------------------------------------------------------------
+  // The dialog of the skip and wait seconds.
+  void PlayControlClick(ui::TObject* sender);
+
+  // --- About box (shell/) --------------------------------------------------------------------------
+  void HelpAboutClick(ui::TObject* sender);
+  // ===== End of file operations, Play Control and the About box =====================================
+
  private:
   // ===== Options, window layout, list files, recent lists, start-up restore and exit ==============
   void BindOptionAndListFileEvents();
@@ -475,6 +529,34 @@ class TFormPlayer : public ui::TForm {
   // reported.
   void ShowHelpTopic(std::uint32_t topic);
   // ===== End of MIDI reset, tray menu and help =====================================================
+
+  // ===== File operations, Play Control and the About box ===========================================
+  void BindFileOperationEvents();
+  void BuildRenameBox();
+  // Enter in the rename box: the selected entry's file renamed to the typed name.
+  void RenameSelectedEntry();
+  // The typed name, or why it cannot name a file in that folder; "" when it can.
+  std::string RenameRefusal(const std::string& folder, const std::string& name) const;
+  // The selected entry's file deleted, its attributes cleared first; false (the file as it was, the
+  // failure reported) when it could not be.
+  bool DeleteEntryFile(const std::string& path);
+  // A file deleted from the list of entries, with the rules that keep the current index on the loaded
+  // file.
+  void RemoveDeletedEntry(int index);
+  // The full folder a path typed in the folder dialog names, without a final backslash unless it is a
+  // drive's root; "" when the text names none (the user is told).
+  std::string FolderFromDialog(const std::string& typed, const std::string& operation);
+  // A missing target folder of the move modes, created after the user agreed; false when it is not there.
+  bool EnsureMoveTarget(const std::string& path);
+  // The folder list read again, with the first row whose name starts with the folder's name highlighted.
+  void ShowNewFolder(const std::string& path);
+  // Every entry of the old path takes the new one: the same file may be in the list more than once.
+  void RepointEntries(const std::string& old, const std::string& moved);
+  // The file list read again, the add buttons following it.
+  void RereadFileList();
+  // A play list with a file of its own is saved, so that the file names what is on the disk.
+  void SaveNamedList();
+  // ===== End of file operations, Play Control and the About box =====================================
 
   void BuildMenus();
   void BuildLayout();

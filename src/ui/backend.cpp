@@ -15,7 +15,8 @@ TPoint Backend::ClientOrigin(const TForm& form) { return {form.Left(), form.Top(
 TControl* Backend::ControlAtScreen(TPoint screen) {
   if (!HasApplication()) return nullptr;
   std::vector<TForm*> forms(Application().Screen().Forms().rbegin(), Application().Screen().Forms().rend());
-  std::ranges::stable_partition(forms, &TForm::TopMost);
+  // Not the ranges form: clang 14 (the fuzz build) cannot use libstdc++ 12's subrange.
+  std::stable_partition(forms.begin(), forms.end(), [](const TForm* form) { return form->TopMost(); });
   for (TForm* form : forms) {
     if (!form->Showing() || !form->Enabled()) continue;
     const TPoint p = form->ScreenToClient(screen);

@@ -236,8 +236,7 @@ void TWinControl::CreateHandle() {
 }
 
 TControl* TWinControl::ControlAtPos(TPoint client, bool allowDisabled) const {
-  for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
-    TControl* child = *it;
+  for (TControl* child : children_) {
     if (!child->Visible() || (!child->Enabled() && !allowDisabled)) continue;
     const TPoint p{client.x - child->left_, client.y - child->top_};
     if (p.x < 0 || p.y < 0 || p.x >= child->width_ || p.y >= child->height_) continue;

@@ -166,7 +166,8 @@ class TWinControl : public TControl {
   void CreateHandle() override;
 
   // The deepest visible child under a point of the client area, disabled ones skipped unless allowed;
-  // nullptr when the point falls on no child. A later child lies above an earlier one.
+  // nullptr when the point falls on no child. As in the window system, an earlier child lies
+  // above a later one (a dialog's first control is on top).
   TControl* ControlAtPos(TPoint client, bool allowDisabled) const;
 
   // Keyboard focus: only a showing, enabled control can take it. The control that loses it hears

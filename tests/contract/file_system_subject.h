@@ -19,6 +19,9 @@ class FileSystemSubject {
   virtual void MakeFolder(const std::string& path) = 0;
   // Keeps an existing file or folder open, sharing nothing, as another program may, until ReleaseAll.
   virtual void HoldOpen(const std::string& path) = 0;
+  // Keeps an existing file open for reading, sharing only reading, as a media device holds the file it
+  // plays, until ReleaseAll.
+  virtual void HoldOpenForReading(const std::string& path) = 0;
   virtual void ReleaseAll() = 0;
   // An empty folder on another volume than Folder(), gone at the end; "" when there is none.
   virtual std::string OtherVolumeFolder() = 0;

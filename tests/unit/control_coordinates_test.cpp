@@ -48,7 +48,7 @@ TEST_F(ControlCoordinatesTest, ClientPointsGoToTheScreenThroughTheParentsAndBack
   }
 }
 
-TEST_F(ControlCoordinatesTest, ControlAtPosFindsTheDeepestVisibleChildTheLaterAbove) {
+TEST_F(ControlCoordinatesTest, ControlAtPosFindsTheDeepestVisibleChildTheEarlierAbove) {
   struct Case {
     ui::TPoint client;  // in the form
     const ui::TControl* found;
@@ -58,7 +58,7 @@ TEST_F(ControlCoordinatesTest, ControlAtPosFindsTheDeepestVisibleChildTheLaterAb
       {{14, 24}, &panel},     // the panel's own surface
       {{54, 84}, &list},      // the list's last pixel
       {{55, 85}, &panel},     // one past it
-      {{105, 25}, &bevel},    // the bevel lies above the label made before it
+      {{105, 25}, &label},    // the label lies above the bevel made after it
       {{75, 25}, &label},
       {{210, 25}, nullptr},   // right of the panel
   };
@@ -67,8 +67,8 @@ TEST_F(ControlCoordinatesTest, ControlAtPosFindsTheDeepestVisibleChildTheLaterAb
 }
 
 TEST_F(ControlCoordinatesTest, ControlAtPosSkipsHiddenControlsAndDisabledOnesUnlessAllowed) {
-  bevel.SetVisible(false);
-  EXPECT_EQ(form.ControlAtPos({105, 25}, true), &label);
+  label.SetVisible(false);
+  EXPECT_EQ(form.ControlAtPos({105, 25}, true), &bevel);
   list.SetEnabled(false);
   EXPECT_EQ(form.ControlAtPos({15, 25}, false), &panel);
   EXPECT_EQ(form.ControlAtPos({15, 25}, true), &list);

@@ -4,6 +4,7 @@
 namespace player {
 
 void TFormPlayer::MIDIPlayerNotify(ui::TObject* sender) {
+  HideRenameBox();
   // "/close" with a single file: the program ends at the device's first word, whatever it says.
   if (QuitPending && PathList.size() == 1) {
     ui::Application().Terminate();

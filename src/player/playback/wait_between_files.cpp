@@ -30,6 +30,8 @@ void TFormPlayer::StartWait() {
 }
 
 void TFormPlayer::DgSecInTargetReach(ui::TObject* sender) {
+  // The next entry is about to be chosen and selected: a rename begun during the wait would act on it.
+  HideRenameBox();
   ResetCounter();
   SetCaption(ui::Application().Title());
   TimeCount.SetEnabled(true);

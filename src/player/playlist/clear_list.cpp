@@ -5,6 +5,7 @@
 namespace player {
 
 void TFormPlayer::FileClearListClick(ui::TObject* sender) {
+  HideRenameBox();
   ResetCounter();
   SongList.Clear();
   TrackBar.SetPosition(0);

@@ -4,6 +4,7 @@
 namespace player {
 
 void TFormPlayer::FileCloseListClick(ui::TObject* sender) {
+  HideRenameBox();
   if (!ConfirmSaveChangedList()) return;
   CloseList();
 }

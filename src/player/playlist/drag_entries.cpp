@@ -9,6 +9,12 @@ void TFormPlayer::SongListMouseDown(ui::TObject* sender, ui::TMouseButton button
                                     int y) {
   // The list has selected the pressed entry before it reports the press.
   DragIndex = SongList.ItemIndex();
+  if (button == ui::TMouseButton::mbLeft && (shift & ui::ssAlt)) {
+    EditFile.Tag = 1;
+    PopRenameClick(sender);
+    return;
+  }
+  EditFile.Tag = 0;
   if (button != ui::TMouseButton::mbRight) return;
   // So that the popup acts on the entry under the pointer.
   const int entry = SongList.ItemAtPos({x, y}, true);

@@ -26,6 +26,7 @@ class OpenFinish {
 }  // namespace
 
 void TFormPlayer::FileOpenListClick(ui::TObject* sender) {
+  HideRenameBox();
   if (!ConfirmSaveChangedList()) return;
   OpenFinish finish(*this);
   const std::optional<std::string> chosen = AskListFileToOpen();

@@ -1,24 +1,12 @@
 // The recent lists: ListHistory, most recent first, and the Recent Lists submenu, which shows the
 // history except the list file that is attached. Menu items are made as the menu first needs them and
 // then reused, so that an item survives its own click.
-#include <algorithm>
-
 #include "player/form_player.h"
 #include "player/playlist/list_file_reader.h"
 #include "player/playlist/list_file_writer.h"
+#include "player/playlist/recent_history.h"
 
 namespace player {
-
-namespace {
-
-// The history's length the program keeps; a longer one read from History.ini is kept whole.
-constexpr std::size_t kHistoryLimit = 15;
-
-void EraseFirst(std::vector<std::string>& names, const std::string& name) {
-  if (const auto found = std::find(names.begin(), names.end(), name); found != names.end()) names.erase(found);
-}
-
-}  // namespace
 
 std::vector<std::string> TFormPlayer::RecentCaptions() const {
   std::vector<std::string> captions;
@@ -44,28 +32,17 @@ void TFormPlayer::ShowRecentCaptions(const std::vector<std::string>& captions) {
 
 void TFormPlayer::RecordListInHistory(const std::string& name) {
   std::vector<std::string> captions = RecentCaptions();
-  if (std::find(ListHistory.begin(), ListHistory.end(), name) != ListHistory.end()) {
-    EraseFirst(ListHistory, name);
-    EraseFirst(captions, name);
-  }
-  // Only a history of exactly the limit is shortened: a longer one from History.ini stays whole.
-  if (ListHistory.size() == kHistoryLimit) {
-    EraseFirst(captions, ListHistory.back());
-    ListHistory.pop_back();
-  }
-  ListHistory.insert(ListHistory.begin(), name);
+  RecordInHistory(ListHistory, captions, name);
   ShowRecentCaptions(captions);
 }
 
 void TFormPlayer::ReturnListToRecent() {
-  if (ListHistory.empty()) return;
   std::vector<std::string> captions = RecentCaptions();
-  if (!captions.empty() && captions.front() == ListHistory.front()) return;
-  captions.insert(captions.begin(), ListHistory.front());
-  ShowRecentCaptions(captions);
+  if (ReturnFirstToCaptions(ListHistory, captions)) ShowRecentCaptions(captions);
 }
 
 void TFormPlayer::RecentListClick(ui::TObject* sender) {
+  HideRenameBox();
   const auto* item = dynamic_cast<const ui::TMenuItem*>(sender);
   if (!item) return;
   // The item shows another name once the menu changes.

@@ -6,6 +6,7 @@
 namespace player {
 
 void TFormPlayer::FileSaveListClick(ui::TObject* sender) {
+  HideRenameBox();
   ui::TApplication& application = ui::Application();
   // Shuffle play removes what it has played; the prompt's own save does not ask.
   const bool ownControl = sender == &SpeedBtnSave || sender == &FileSaveList || sender == &SaveList1;
@@ -25,7 +26,10 @@ void TFormPlayer::FileSaveListClick(ui::TObject* sender) {
   ListChanged = 0;
 }
 
-void TFormPlayer::FileSaveListAsClick(ui::TObject* sender) { SaveListAs("Save List As"); }
+void TFormPlayer::FileSaveListAsClick(ui::TObject* sender) {
+  HideRenameBox();
+  SaveListAs("Save List As");
+}
 
 void TFormPlayer::SaveListAs(const std::string& title) {
   ui::TApplication& application = ui::Application();

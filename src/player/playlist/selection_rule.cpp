@@ -4,6 +4,12 @@
 namespace player {
 
 void TFormPlayer::SongListClick(ui::TObject* sender) {
+  // An open or requested rename keeps the box over its entry; the click only gives it back the focus.
+  if (EditFile.Visible() || EditFile.Tag == 1) {
+    if (EditFile.Tag == 1) EditFile.SetVisible(true);
+    EditFile.SetFocus();
+    return;
+  }
   const int count = SongList.Count();
   const int selected = SongList.ItemIndex();
   bool up = true, down = true, single = true, all = true;

@@ -5,6 +5,7 @@
 namespace player {
 
 void TFormPlayer::PopupSongListPopup(ui::TObject* sender) {
+  HideRenameBox();
   const bool entries = !PathList.empty();
   const bool selected = entries && SongList.ItemIndex() >= 0;
   // With entries but no selection, Goto Current keeps the state it had.

@@ -7,6 +7,7 @@
 namespace player {
 
 void TFormPlayer::FileSortListClick(ui::TObject* sender) {
+  HideRenameBox();
   // The popup's item stays on for an emptied list; there is nothing to sort or load then.
   if (PathList.empty()) return;
   ResetCounter();

@@ -5,6 +5,7 @@
 namespace player {
 
 void TFormPlayer::FileExitClick(ui::TObject* sender) {
+  HideRenameBox();
   if (!ConfirmSaveChangedList()) {
     QuitPending = false;
     return;

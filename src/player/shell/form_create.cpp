@@ -7,6 +7,7 @@
 namespace player {
 
 void TFormPlayer::FormCreate(ui::TObject* sender) {
+  ui::Application().OnDeactivate = [this](ui::TObject*) { ApplicationDeactivate(this); };
   ui::TScreen& screen = ui::Application().Screen();
   screen.SetCursor(ui::TCursor::crHourGlass);
   SkipSeconds = 5;

@@ -35,6 +35,8 @@ void TFormPlayer::BuildMenus() {
   AddAll(PopupSongList, {&PopGoto, &PopShowFilePath, &SongListSeparator1, &PopRemove, &PopClearList,
                          &PopSortList, &SongListSeparator2, &MoveFileTo, &MoveAllFilesTo, &PopRename, &PopDelete});
 
+  AddAll(PopupDir, {&PopNewFolder, &PopDeleteFolder});
+
   AddAll(TrayPop, {&PopExit, &TraySeparator1, &PopOpen, &TraySeparator2, &PopPlay, &PopStop, &PopPause,
                    &PopNext, &PopPrev, &TraySeparator3, &Restore});
 

@@ -22,6 +22,8 @@ class FakeSubject final : public FileSystemSubject {
     files_.SetInUse(path, true);
     held_.push_back(path);
   }
+  // The fake knows one kind of holding: what it refuses is what a reader's share refuses too.
+  void HoldOpenForReading(const std::string& path) override { HoldOpen(path); }
   void ReleaseAll() override {
     for (const auto& path : held_) files_.SetInUse(path, false);
     held_.clear();

@@ -65,6 +65,12 @@ class Win32Subject final : public FileSystemSubject {
     if (handle == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + path);
     held_.push_back(handle);
   }
+  void HoldOpenForReading(const std::string& path) override {
+    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + path);
+    held_.push_back(handle);
+  }
   void ReleaseAll() override {
     for (const HANDLE handle : held_) CloseHandle(handle);
     held_.clear();

@@ -1,0 +1,3 @@
+C:\Songs\Harbour.mid
+C:\Songs\Rain.wav
+C:\Songs\Clip.avi

@@ -1,0 +1,4 @@
+C:\Midi\a.mid
+D:\Wave\b.wavE:\c.rmi
+
+ relative\d.avi 
