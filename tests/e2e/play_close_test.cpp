@@ -30,7 +30,7 @@ TEST(PlayClose, PlaysTheFileWithTheTrackBarMovingAndQuitsAtItsEnd) {
   ASSERT_GT(GetTempPathA(sizeof temp, temp), 0u);
   const std::string folder = std::string(temp) + "tunora-e2e-close";
   CreateDirectoryA(folder.c_str(), nullptr);
-  WriteOptions(folder, true);
+  WriteOptions(folder, {.saveOnExit = true});
   const std::string wav = folder + "\\Closing.wav";
   testing_support::WriteBytes(wav, testing_support::WavFile(2000));
 

@@ -6,17 +6,18 @@
 
 namespace e2e {
 
-void WriteOptions(const std::string& fileBoxFolder, bool saveOnExit) {
+void WriteOptions(const std::string& fileBoxFolder, const EarlierRun& run) {
   HKEY key;
   ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                             nullptr),
             ERROR_SUCCESS);
   const std::pair<const char*, DWORD> numbers[] = {
-      {"Top", 40},        {"Left", 40},       {"FileBox", 0},     {"PlayList", 1},    {"TrackBar", 1},
-      {"Menu", 1},        {"Counter", 1},     {"Hide", 0},        {"TimeCount", 0},   {"StayOnTop", 0},
-      {"AutoPlay", 1},    {"LoopPlay", 1},    {"RepeatPlay", 0},  {"RandomPlay", 0},  {"ShufflePlay", 0},
-      {"GM", 0},          {"GS", 0},          {"XG", 0},          {"AutoLoad", 0},    {"OpExit", saveOnExit},
-      {"LastOne", 0},     {"SKIP", 5},        {"WAIT", 0},
+      {"Top", 40},          {"Left", 40},       {"FileBox", run.fileBox},   {"PlayList", 1},
+      {"TrackBar", 1},      {"Menu", 1},        {"Counter", 1},             {"Hide", 0},
+      {"TimeCount", 0},     {"StayOnTop", 0},   {"AutoPlay", run.autoPlay}, {"LoopPlay", 1},
+      {"RepeatPlay", 0},    {"RandomPlay", 0},  {"ShufflePlay", 0},         {"GM", 0},
+      {"GS", 0},            {"XG", 0},          {"AutoLoad", 0},            {"OpExit", run.saveOnExit},
+      {"LastOne", 0},       {"SKIP", 5},        {"WAIT", 0},
   };
   for (const auto& [name, value] : numbers) {
     ASSERT_EQ(RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value),

@@ -44,7 +44,7 @@ class PlayerTest : public ::testing::Test {
     const std::string box = media_ + "\\box";
     CreateDirectoryA(box.c_str(), nullptr);
     ASSERT_TRUE(DeleteKeyTree(HKEY_CURRENT_USER, kPlayerKey));
-    WriteOptions(box, false);
+    WriteOptions(box);
   }
 
   void TearDown() override { DeleteKeyTree(HKEY_CURRENT_USER, kPlayerKey); }

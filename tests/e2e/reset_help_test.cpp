@@ -28,7 +28,7 @@ class ResetAndHelp : public ::testing::Test {
     media_ = std::string(temp) + "tunora-e2e-reset";
     CreateDirectoryA(media_.c_str(), nullptr);
     ASSERT_TRUE(DeleteKeyTree(HKEY_CURRENT_USER, kPlayerKey));
-    WriteOptions(media_, false);
+    WriteOptions(media_);
   }
   void TearDown() override { DeleteKeyTree(HKEY_CURRENT_USER, kPlayerKey); }
 
