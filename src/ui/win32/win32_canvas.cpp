@@ -4,6 +4,21 @@
 
 namespace ui::win32 {
 
+namespace {
+
+// Text is measured on one memory DC of the screen's kind, made at the first measure: the extent depends
+// on the font alone, and taking a window's DC costs the window system a visible region every time,
+// which a list measuring each of thousands of entries would pay thousands of times.
+HDC MeasuringDC() {
+  static const struct Owned {
+    HDC dc = CreateCompatibleDC(nullptr);
+    ~Owned() { DeleteDC(dc); }
+  } measuring;
+  return measuring.dc;
+}
+
+}  // namespace
+
 template <typename Draw>
 void Win32Canvas::OnDC(Draw draw) {
   if (bound_) {
@@ -61,22 +76,12 @@ void Win32Canvas::InvertRect(const TRect& rect) {
 }
 
 TSize Win32Canvas::TextExtent(const std::string& text) {
-  // The font the control's window draws its text with (a label's static control), else the controls' font.
-  HWND window = reinterpret_cast<HWND>(control_.Handle());
-  HFONT font = window ? reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)) : nullptr;
-  if (!font) font = GuiFont();
+  // The controls' font, which every window of the library is given and the canvas writes with: asking
+  // the window would be a message through whatever has subclassed it.
   SIZE size{};
-  auto measure = [&](HDC dc) {
-    Selected selected(dc, font);
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  };
-  if (bound_) {
-    measure(bound_);
-  } else {
-    // Without a window the screen's DC measures the same font.
-    WindowDC dc(window);
-    measure(dc.Get());
-  }
+  HDC dc = bound_ ? bound_ : MeasuringDC();
+  Selected selected(dc, GuiFont());
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
   return TSize{size.cx, size.cy};
 }
 
