@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -163,6 +164,33 @@ TEST_F(FileBox, AddAllDragAndRemoveWithTheMouseKeepTheCaptionOnTheCurrentEntry) 
   ASSERT_EQ(no.size(), 1u) << DescribeDescendants(box.window);
   ASSERT_TRUE(input::Click(no.front()));
   EXPECT_TRUE(WaitFor([&] { return player.HasExited(); }, 10s)) << "No at the prompt ends the program";
+}
+
+// The form's tip shows the hint of the control the mouse rests on: a button, then the folder list.
+TEST_F(FileBox, TheMouseRestingOnAControlShowsItsHint) {
+  RunningProgram player(exe_, "");
+  ASSERT_TRUE(player.Started());
+  HWND main = player.WaitForMainWindow([](const std::string& caption) { return caption == "MIDI Tunora 1.0"; });
+  ASSERT_NE(main, nullptr) << "no main window; exited: " << player.HasExited();
+  const Lists lists = FindLists(main);
+  ASSERT_NE(lists.folders, nullptr) << DescribeDescendants(main);
+  const std::pair<HWND, std::string> controls[] = {{Button(main, "Open List"), "Open List"},
+                                                   {lists.folders, "Change directory"}};
+  for (const auto& [control, hint] : controls) {
+    ASSERT_NE(control, nullptr) << hint << " among\n" << DescribeDescendants(main);
+    ASSERT_TRUE(input::MoveTo(control, input::Middle(control)));
+    std::string shown = "no tip";
+    EXPECT_TRUE(WaitFor(
+        [&] {
+          for (HWND window : player.TopLevelWindows())
+            if (ClassName(window).find("tooltips_class32") != std::string::npos)
+              shown = "\"" + WindowText(window) + "\"";
+          return shown == "\"" + hint + "\"";
+        },
+        5s))
+        << "the tip shows " << shown;
+  }
+  EXPECT_TRUE(player.CloseAndWait(main));
 }
 
 }  // namespace
