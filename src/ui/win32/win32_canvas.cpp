@@ -6,13 +6,18 @@ namespace ui::win32 {
 
 namespace {
 
-// Text is measured on one memory DC of the screen's kind, made at the first measure: the extent depends
-// on the font alone, and taking a window's DC costs the window system a visible region every time,
-// which a list measuring each of thousands of entries would pay thousands of times.
+// Text is measured on one memory DC of the screen's kind with the controls' font, made at the first
+// measure: the extent depends on the font alone, and taking a window's DC costs the window system a
+// visible region every time, selecting the font into a DC a search of the fonts, which a list measuring
+// each of thousands of entries would pay thousands of times.
 HDC MeasuringDC() {
   static const struct Owned {
     HDC dc = CreateCompatibleDC(nullptr);
-    ~Owned() { DeleteDC(dc); }
+    HGDIOBJ previous = SelectObject(dc, GuiFont());
+    ~Owned() {
+      SelectObject(dc, previous);
+      DeleteDC(dc);
+    }
   } measuring;
   return measuring.dc;
 }
@@ -79,9 +84,13 @@ TSize Win32Canvas::TextExtent(const std::string& text) {
   // The controls' font, which every window of the library is given and the canvas writes with: asking
   // the window would be a message through whatever has subclassed it.
   SIZE size{};
-  HDC dc = bound_ ? bound_ : MeasuringDC();
-  Selected selected(dc, GuiFont());
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  auto measure = [&](HDC dc) { GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size); };
+  if (bound_) {
+    Selected selected(bound_, GuiFont());
+    measure(bound_);
+  } else {
+    measure(MeasuringDC());
+  }
   return TSize{size.cx, size.cy};
 }
 
