@@ -40,7 +40,7 @@ void TFormPlayer::FillDisplayFromPaths(bool measure) {
   for (const std::string& path : PathList) texts.push_back(base::DisplayName(path));
   SongList.Assign(std::move(texts));
   if (!measure) return;
-  for (const std::string& text : SongList.Items()) MeasureEntry(text, false);
+  MeasureEntries(SongList.Items());
   MeasureEntry("", true);
 }
 
