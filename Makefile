@@ -30,7 +30,7 @@ run:
 bench:
 	@scripts/bootstrap
 	cmake --preset host >/dev/null
-	cmake --build --preset host --target bench_playlist bench_file_box
+	cmake --build --preset host --target bench_playlist bench_file_box bench_list_file
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32
 	bench/run-all

@@ -247,6 +247,8 @@ class TFormPlayer : public ui::TForm {
   void ClearEntries();
   void FillDisplayFromPaths(bool measure);
   void MeasureEntry(const std::string& text, bool apply);
+  // MeasureEntry of each text without applying.
+  void MeasureEntries(const std::vector<std::string>& texts);
   void ResetHorizontalExtent(int widthToKeep);
   void SelectEntryByText(int start, const std::string& text);
   void MarkListChanged();

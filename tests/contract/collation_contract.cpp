@@ -28,10 +28,13 @@ TEST(CollationContract, OrdersPathsAsTheUsersLocaleDoes) {
       // Hyphens count only when all else is equal.
       {"coop.wav", "co-op.wav", -1},
       {"co-op.wav", "copy.wav", -1},
+      {"", "a.wav", -1},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Sign(subject->CompareText(c.a, c.b)), c.order) << c.a << " against " << c.b;
     EXPECT_EQ(Sign(subject->CompareText(c.b, c.a)), -c.order) << c.b << " against " << c.a;
+    // Sort keys, compared as bytes, order the same.
+    EXPECT_EQ(Sign(subject->SortKey(c.a).compare(subject->SortKey(c.b))), c.order) << "keys of " << c.a << ", " << c.b;
   }
 }
 

@@ -38,4 +38,19 @@ int FakeCollation::CompareText(const std::string& a, const std::string& b) const
   return Sign(a.size() <=> b.size());
 }
 
+std::string FakeCollation::SortKey(const std::string& text) const {
+  // The weights two bytes each, high byte first, a zero byte that sorts an end before any weight, then
+  // the length for the texts equal but for hyphens and apostrophes.
+  std::string key;
+  for (char c : text) {
+    if (IgnoredFirst(c)) continue;
+    const int weight = Weight(static_cast<unsigned char>(c));
+    key += static_cast<char>(weight >> 8);
+    key += static_cast<char>(weight & 0xFF);
+  }
+  key += '\0';
+  for (int shift = 24; shift >= 0; shift -= 8) key += static_cast<char>(text.size() >> shift & 0xFF);
+  return key;
+}
+
 }  // namespace os

@@ -10,6 +10,7 @@ namespace os {
 class FakeCollation final : public Collation {
  public:
   int CompareText(const std::string& a, const std::string& b) const override;
+  std::string SortKey(const std::string& text) const override;
 };
 
 }  // namespace os

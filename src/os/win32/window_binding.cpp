@@ -1,7 +1,9 @@
 #include "os/win32/window_binding.h"
 
+#include <mutex>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 
 namespace os {
 
@@ -9,25 +11,33 @@ namespace {
 
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
-// The global atom naming the property that holds the bound object; given back when the program ends.
-class PropertyKey {
+// The bound objects by their windows. The table is the process's own: a window property would cost
+// Wine's server a round trip on every message of every window. Made once and never destroyed, so that
+// it outlives every window, a static one's included.
+class Bindings {
  public:
-  PropertyKey() : atom_(GlobalAddAtomA("TunoraBoundObject")) {}
-  ~PropertyKey() {
-    if (atom_) GlobalDeleteAtom(atom_);
+  static Bindings& Of() {
+    static Bindings* const bindings = new Bindings;
+    return *bindings;
   }
-  PropertyKey(const PropertyKey&) = delete;
-  PropertyKey& operator=(const PropertyKey&) = delete;
-  const char* Name() const { return MAKEINTATOM(atom_); }
+  void Bind(HWND window, BoundWindow* object) {
+    std::lock_guard lock(mutex_);
+    objects_[window] = object;
+  }
+  void Unbind(HWND window) {
+    std::lock_guard lock(mutex_);
+    objects_.erase(window);
+  }
+  BoundWindow* Find(HWND window) const {
+    std::lock_guard lock(mutex_);
+    const auto found = objects_.find(window);
+    return found == objects_.end() ? nullptr : found->second;
+  }
 
  private:
-  ATOM atom_;
+  mutable std::mutex mutex_;
+  std::unordered_map<HWND, BoundWindow*> objects_;
 };
-
-const char* Key() {
-  static const PropertyKey key;
-  return key.Name();
-}
 
 // The procedure the class's windows hand their messages on to.
 WNDPROC DefaultProcedureOf(const WindowClass& windowClass) {
@@ -67,11 +77,7 @@ void Register(const WindowClass& windowClass, WNDPROC procedure) {
 
 BoundWindow* BoundWindow::FromWindow(HWND window) {
   if (!window) return nullptr;
-  // A property of another process's window would hold an address of that process.
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != GetCurrentProcessId()) return nullptr;
-  return static_cast<BoundWindow*>(GetPropA(window, Key()));
+  return Bindings::Of().Find(window);
 }
 
 BoundWindow::~BoundWindow() { DestroyBoundWindow(); }
@@ -92,7 +98,7 @@ void BoundWindow::DestroyBoundWindow() {
   destroying_ = false;
   // A window that would not go (another thread's) must at least forget this object.
   if (window_) {
-    RemovePropA(window_, Key());
+    Bindings::Of().Unbind(window_);
     window_ = nullptr;
   }
 }
@@ -106,17 +112,17 @@ LRESULT CALLBACK BoundWindow::Procedure(HWND window, UINT message, WPARAM wParam
   if (message == WM_NCCREATE) {
     object = static_cast<BoundWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     if (object) {
-      if (!SetPropA(window, Key(), object)) return FALSE;  // the creation fails
+      Bindings::Of().Bind(window, object);
       object->window_ = window;
     }
   } else {
-    object = static_cast<BoundWindow*>(GetPropA(window, Key()));
+    object = Bindings::Of().Find(window);
   }
   // Before WM_NCCREATE (a top-level window's WM_GETMINMAXINFO) no object is bound yet.
   if (!object) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     const LRESULT result = object->DefaultMessage(message, wParam, lParam);
-    RemovePropA(window, Key());
+    Bindings::Of().Unbind(window);
     object->window_ = nullptr;
     return result;
   }

@@ -1,7 +1,7 @@
 // The one way the programs make a window: the C++ object that owns it is bound to it once, at
-// WM_NCCREATE, and found again from the handle through a window property. Never through the window
-// procedure, which a tool tip's TTF_SUBCLASS replaces, so that hit testing and notifications still find
-// the object behind any window of the program.
+// WM_NCCREATE, and found again from the handle in the process's table of bound windows. Never through
+// the window procedure, which a tool tip's TTF_SUBCLASS replaces, so that hit testing and notifications
+// still find the object behind any window of the program.
 #pragma once
 
 #include <windows.h>

@@ -32,14 +32,16 @@ void TFormPlayer::ClearEntries() {
   SongList.Clear();
 }
 
+// The texts go to the list as one change, which its window takes all at once; they are measured against
+// the client width the filled list leaves.
 void TFormPlayer::FillDisplayFromPaths(bool measure) {
-  SongList.Clear();
-  for (const std::string& path : PathList) {
-    const std::string text = base::DisplayName(path);
-    SongList.Add(text);
-    if (measure) MeasureEntry(text, false);
-  }
-  if (measure) MeasureEntry("", true);
+  std::vector<std::string> texts;
+  texts.reserve(PathList.size());
+  for (const std::string& path : PathList) texts.push_back(base::DisplayName(path));
+  SongList.Assign(std::move(texts));
+  if (!measure) return;
+  MeasureEntries(SongList.Items());
+  MeasureEntry("", true);
 }
 
 }  // namespace player

@@ -10,6 +10,16 @@ void TFormPlayer::MeasureEntry(const std::string& text, bool apply) {
   if (apply && WidestEntryWidth > SongList.ClientWidth()) SongList.SetHorizontalExtent(WidestEntryWidth);
 }
 
+void TFormPlayer::MeasureEntries(const std::vector<std::string>& texts) {
+  // The client width stays as it is while nothing but measuring happens: it is read once.
+  const int clientWidth = SongList.ClientWidth();
+  ui::TCanvas& canvas = SongList.Canvas();
+  for (const std::string& text : texts) {
+    const int width = canvas.TextExtent(text).cx + 3;
+    if (width > clientWidth && width > WidestEntryWidth) WidestEntryWidth = width;
+  }
+}
+
 void TFormPlayer::ResetHorizontalExtent(int widthToKeep) {
   SongList.SetHorizontalExtent(0);
   WidestEntryWidth = widthToKeep;

@@ -15,7 +15,10 @@ void TFormPlayer::ListFileStart(const std::string& file) {
   ClearEntries();
   SongList.SetEnabled(true);
   ReadOpenedList(file);
-  for (const std::string& path : PathList) SongList.Add(base::NameAfterBackslash(path));
+  std::vector<std::string> texts;
+  texts.reserve(PathList.size());
+  for (const std::string& path : PathList) texts.push_back(base::NameAfterBackslash(path));
+  SongList.Assign(std::move(texts));
   const int count = static_cast<int>(PathList.size());
   if (RandomPlay.Checked()) {
     CurrentIndex = random_.Index(count);

@@ -4,6 +4,31 @@
 
 namespace ui::win32 {
 
+namespace {
+
+// Text is measured on one memory DC of the screen's kind, made at the first measure: the extent depends
+// on the font alone, and taking a window's DC costs the window system a visible region every time. The
+// font stays selected until another is asked for, since selecting one makes Wine search its fonts, which
+// a list measuring each of thousands of entries would pay thousands of times.
+HDC MeasuringDC(HFONT font) {
+  static struct Owned {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ original = GetCurrentObject(dc, OBJ_FONT);
+    HFONT selected = nullptr;
+    ~Owned() {
+      SelectObject(dc, original);
+      DeleteDC(dc);
+    }
+  } measuring;
+  if (font != measuring.selected) {
+    SelectObject(measuring.dc, font);
+    measuring.selected = font;
+  }
+  return measuring.dc;
+}
+
+}  // namespace
+
 template <typename Draw>
 void Win32Canvas::OnDC(Draw draw) {
   if (bound_) {
@@ -70,10 +95,7 @@ void Win32Canvas::Measuring(Measure measure) {
     Selected selected(bound_, font);
     measure(bound_);
   } else {
-    // Without a window the screen's DC measures the same font.
-    WindowDC dc(window);
-    Selected selected(dc.Get(), font);
-    measure(dc.Get());
+    measure(MeasuringDC(font));
   }
 }
 

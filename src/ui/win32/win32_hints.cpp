@@ -11,8 +11,10 @@ HintWindow::~HintWindow() {
 TOOLINFOA HintWindow::Tool(HWND control) const {
   TOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;
-  // The tip watches the control's mouse messages itself (TTF_SUBCLASS) and asks the form for the text.
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  // The control hands the tip its mouse messages (Relay); the tip asks the form for the text. The tip
+  // does not subclass the control (TTF_SUBCLASS): under Wine the subclass looks itself up in a window
+  // property on every message the control gets, a round trip to Wine's server each time.
+  tool.uFlags = TTF_IDISHWND;
   tool.hwnd = form_;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = LPSTR_TEXTCALLBACKA;
@@ -34,6 +36,13 @@ void HintWindow::Remove(HWND control) {
   if (!tip_) return;
   TOOLINFOA tool = Tool(control);
   SendMessageA(tip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void HintWindow::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!tip_) return;
+  MSG relayed{control, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+  GetCursorPos(&relayed.pt);
+  SendMessageA(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 bool HintWindow::Notified(NMHDR& header, LRESULT& result) {

@@ -20,6 +20,8 @@ class HintWindow {
   // first tool; without it (the system would not make one) controls work on without their tips.
   void Add(HWND control);
   void Remove(HWND control);
+  // A mouse message of a tool, which the tip needs to know when to show and hide.
+  void Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   // The form's WM_NOTIFY: answers the tip's request for a tool's text; false for other notifications.
   bool Notified(NMHDR& header, LRESULT& result);
 

@@ -30,19 +30,24 @@ class ListBoxPeer final : public WindowPeer {
     if (!Window()) return;
     switch (what) {
       case Change::Items:
+        // A run of changes reaches the window as one, at its end.
+        if (list_.Updating()) {
+          itemsBehind_ = true;
+          break;
+        }
         MirrorItems(index);
         ReadTopIndex();
         break;
       case Change::ItemIndex:
-        if (reading_) break;
+        if (reading_ || itemsBehind_) break;
         ShowItemIndex();
         ReadTopIndex();
         break;
       case Change::ItemSelected:
-        if (!reading_) SendMessageA(Window(), LB_SETSEL, list_.Selected(index), index);
+        if (!reading_ && !itemsBehind_) SendMessageA(Window(), LB_SETSEL, list_.Selected(index), index);
         break;
       case Change::TopIndex:
-        if (reading_) break;
+        if (reading_ || itemsBehind_) break;
         SendMessageA(Window(), LB_SETTOPINDEX, list_.TopIndex(), 0);
         ReadTopIndex();  // the window keeps its last page full
         break;
@@ -54,8 +59,13 @@ class ListBoxPeer final : public WindowPeer {
         Mirror();
         break;
       case Change::Updating:
-        SendMessageA(Window(), WM_SETREDRAW, !list_.Updating(), 0);
-        if (!list_.Updating()) {
+        if (list_.Updating()) {
+          SendMessageA(Window(), WM_SETREDRAW, FALSE, 0);
+        } else if (std::exchange(itemsBehind_, false)) {
+          MirrorItems(-1);
+          ReadTopIndex();
+        } else {
+          SendMessageA(Window(), WM_SETREDRAW, TRUE, 0);
           InvalidateRect(Window(), nullptr, TRUE);
           ReadTopIndex();
         }
@@ -172,6 +182,7 @@ class ListBoxPeer final : public WindowPeer {
   // Everything the control holds, into a window just made. An owner-drawn list has asked for its item
   // height while it was made.
   void Mirror() {
+    itemsBehind_ = false;
     if (list_.Style() == TListBoxStyle::lbStandard) SendMessageA(Window(), LB_SETITEMHEIGHT, 0, list_.ItemHeight);
     SendMessageA(Window(), LB_SETHORIZONTALEXTENT, list_.HorizontalExtent(), 0);
     if (list_.Updating()) SendMessageA(Window(), WM_SETREDRAW, FALSE, 0);
@@ -258,6 +269,9 @@ class ListBoxPeer final : public WindowPeer {
 
   TListBox& list_;
   bool reading_ = false;
+  // Items changed during a run of changes, which the window has not been given yet: until the run
+  // ends, it is told nothing of the items, the selection or the scrolling.
+  bool itemsBehind_ = false;
 };
 
 }  // namespace

@@ -15,6 +15,21 @@ namespace ui::win32 {
 
 namespace {
 
+// The mouse messages a tool tip watches over its tools.
+bool IsRelayedToHint(UINT message) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      return true;
+  }
+  return false;
+}
+
 TShiftState ShiftOf(WPARAM keys) {
   TShiftState shift = 0;
   if (keys & MK_SHIFT) shift |= ssShift;
@@ -158,6 +173,9 @@ WindowPeer* WindowPeer::FromWindow(HWND window) {
 }
 
 LRESULT WindowPeer::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (hintTool_ && IsRelayedToHint(message))
+    if (auto* form = dynamic_cast<FormPeer*>(FromWindow(GetAncestor(Window(), GA_ROOT))))
+      form->Hints().Relay(Window(), message, wParam, lParam);
   LRESULT result = 0;
   backend_.Loop().Guard([&] { result = Message(message, wParam, lParam); });
   return result;

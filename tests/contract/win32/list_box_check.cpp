@@ -54,6 +54,17 @@ class ListBoxCheck : public win32_check::Win32Check {
     return selected;
   }
 
+  std::vector<std::string> ListBoxTexts() const {
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(SendMessageA(List(), LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      std::string text(SendMessageA(List(), LB_GETTEXTLEN, i, 0), '\0');
+      SendMessageA(List(), LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+      texts.push_back(text);
+    }
+    return texts;
+  }
+
   std::vector<int> ControlSelection() const {
     std::vector<int> selected;
     for (int i = 0; i < form.list.Count(); ++i)
@@ -236,6 +247,25 @@ TEST_F(ListBoxCheck, BulkChangesReachTheWindowWithoutARepaintBetween) {
   GetScrollInfo(List(), SB_VERT, &range);
   EXPECT_EQ(range.nMax, 39);
   EXPECT_EQ(SendMessageA(List(), LB_GETCOUNT, 0, 0), 40);
+
+  // The items a run changes reach the window in one fill at its end, with the selection and the top row.
+  {
+    win32_check::SentMessages sent(List());
+    form.list.BeginUpdate();
+    form.list.Insert(0, "first.mid");
+    form.list.Delete(5);
+    form.list.Add("last.mid");
+    form.list.SetItemIndex(30);
+    form.list.SetTopIndex(20);
+    EXPECT_TRUE(sent.Of(LB_INSERTSTRING).empty() && sent.Of(LB_DELETESTRING).empty()) << "nothing while it lasts";
+    form.list.EndUpdate();
+    EXPECT_EQ(sent.Of(LB_INITSTORAGE).size(), 1u);
+    EXPECT_TRUE(sent.Of(LB_INSERTSTRING).empty() && sent.Of(LB_DELETESTRING).empty());
+  }
+  EXPECT_EQ(ListBoxTexts(), form.list.Items());
+  EXPECT_EQ(SendMessageA(List(), LB_GETCURSEL, 0, 0), 30);
+  EXPECT_EQ(SendMessageA(List(), LB_GETTOPINDEX, 0, 0), form.list.TopIndex());
+  EXPECT_EQ(form.list.TopIndex(), 20);
 }
 
 }  // namespace

@@ -315,13 +315,22 @@ TEST_F(Win32BackendCheck, ControlsMirrorTheirProperties) {
   EXPECT_TRUE(form.events.empty()) << "the program's changes fire no user events";
 }
 
+WNDPROC replacedProcedure = nullptr;
+LRESULT CALLBACK ForwardingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcA(replacedProcedure, window, message, wParam, lParam);
+}
+
 TEST_F(Win32BackendCheck, PeersAreFoundFromTheirWindowsWhateverReplacedTheWindowProcedure) {
-  // The button's tool tip subclasses it (TTF_SUBCLASS), which under Wine replaces its window procedure.
+  // Something else subclasses the button, as a tool tip with TTF_SUBCLASS would.
+  HWND button = H(form.button);
+  replacedProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForwardingProcedure)));
   for (ui::TControl* control : std::vector<ui::TControl*>{&form, &form.panel, &form.button, &form.label, &form.songs,
                                                           &form.track, &form.painted}) {
     SCOPED_TRACE(control->Name());
     EXPECT_EQ(ui::win32::WindowPeer::FromWindow(H(*control)), control->GetPeer());
   }
+  SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replacedProcedure));
   EXPECT_EQ(ui::win32::WindowPeer::FromWindow(GetDesktopWindow()), nullptr);
   EXPECT_EQ(ui::win32::WindowPeer::FromWindow(nullptr), nullptr);
 
@@ -397,6 +406,23 @@ TEST_F(Win32BackendCheck, OneToolTipPerFormHoldsTheCurrentHintsOfAllItsControls)
   form.track.SetHint("Drag and Release");
   EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 3);
   EXPECT_EQ(TipText(tip, H(form), H(form.track)), "Drag and Release");
+}
+
+// The tip is handed the mouse messages of its tools, and of no other control; the other messages of a
+// tool do not pass through the tip at all.
+TEST_F(Win32BackendCheck, TheToolsMouseMessagesReachTheirFormsTip) {
+  const std::vector<HWND> tips = ToolTipsOf(H(form));
+  ASSERT_EQ(tips.size(), 1u);
+  win32_check::SentMessages toTip(tips[0]);
+  SendMessageA(H(form.songs), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  SendMessageA(H(form.songs), LB_GETCOUNT, 0, 0);
+  EXPECT_TRUE(toTip.Of(TTM_RELAYEVENT).empty()) << "the list has no hint";
+  SendMessageA(H(form.button), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  SendMessageA(H(form.button), WM_GETTEXTLENGTH, 0, 0);
+  EXPECT_EQ(toTip.Of(TTM_RELAYEVENT).size(), 1u);
+  SendMessageA(H(form.button), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(H(form.button), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(toTip.Of(TTM_RELAYEVENT).size(), 3u);
 }
 
 TEST_F(Win32BackendCheck, UserActionsBecomeTheControlsEvents) {
