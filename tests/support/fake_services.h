@@ -27,7 +27,7 @@ struct FakeServices {
   os::FakeThreadPriority threadPriority;
   os::FakeFileSystem files;
   os::FakeRegistry registry;
-  os::FakeShell shell;
+  os::FakeShell shell{files};
   os::FakeCollation collation;
   os::FakeFileDialogs fileDialogs{files};
   os::FakeMediaLibrary media;
