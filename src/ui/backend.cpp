@@ -6,6 +6,10 @@
 
 namespace ui {
 
+void Backend::RunModal(TForm& form, const std::function<bool()>& ended) {
+  if (!ended()) form.SetModalResult(mrCancel);
+}
+
 TPoint Backend::ClientOrigin(const TForm& form) { return {form.Left(), form.Top()}; }
 
 TControl* Backend::ControlAtScreen(TPoint screen) {

@@ -22,6 +22,12 @@ class TSpeedButton;
 class TListBox;
 class TComboBox;
 class TTrackBar;
+class TButton;
+class TCheckBox;
+class TRadioButton;
+class TGroupBox;
+class TEdit;
+class TUpDown;
 class TCustomControl;
 class TMenu;
 class TMenuItem;
@@ -30,12 +36,17 @@ class TIcon;
 // Which property of a control changed; the peer reads the new value from the control.
 enum class Change {
   Bounds, Visible, Enabled, Text, Hint, Color, FontColor,
+  Font,           // the font the control shows (its own or its parent's)
   Items,          // index: the item inserted, deleted or changed; -1 for all
   ItemIndex, TopIndex, HorizontalExtent,
   ItemSelected,   // index: the item of a multi-selection list whose selected state changed
-  Style,          // a list's style or multi-selection, which its window is made with
+  Style,          // a list's style or multi-selection, a button's default state, an edit's read-only
+                  // state and border, a label's alignment and wrapping
   Updating,       // a list enters or leaves a run of changes (Updating() says which)
-  Range, Position, Selection,  // track bars
+  Range, Position,  // track bars and up-down controls
+  Selection,      // a track bar's selection range, an edit's selected text or caret
+  Checked,        // check boxes and radio buttons
+  TabStop,
   Invalidate,     // repaint the whole control
   Focus,
   Cursor,         // the control's own mouse pointer
@@ -80,6 +91,12 @@ class Backend {
   virtual std::unique_ptr<Peer> CreatePeer(TListBox&) { return nullptr; }
   virtual std::unique_ptr<Peer> CreatePeer(TComboBox&) { return nullptr; }
   virtual std::unique_ptr<Peer> CreatePeer(TTrackBar&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TButton&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TCheckBox&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TRadioButton&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TGroupBox&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TEdit&) { return nullptr; }
+  virtual std::unique_ptr<Peer> CreatePeer(TUpDown&) { return nullptr; }
   virtual std::unique_ptr<Peer> CreatePeer(TCustomControl&) { return nullptr; }
   virtual std::unique_ptr<MenuPeer> CreateMenuPeer(TMenu&) { return nullptr; }
   virtual std::unique_ptr<MessageWindowPeer> CreateMessageWindow(MessageHandler handler) = 0;
@@ -93,10 +110,17 @@ class Backend {
   virtual std::uintptr_t LoadIconFile(const std::string& fileName) = 0;
   virtual std::uintptr_t LoadIconResource(const std::string& name) = 0;
   virtual std::uintptr_t CreateIconFromPicture(const std::string& picture) = 0;
+  // The program's icon: its "MAINICON" resource, or where the program has none, the system's icon
+  // for programs.
+  virtual std::uintptr_t LoadApplicationIcon() { return LoadIconResource("MAINICON"); }
   virtual void DestroyIcon(std::uintptr_t icon) = 0;
 
   // The standard message box; returns the answer (mrOk, mrYes, ...).
   virtual int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+  // A modal form's run, once it shows: messages are handled (the dialog keys Tab, Enter and Esc in the
+  // form) until ended() holds, which it is asked after each message. By default there is no user to
+  // close the form: what its showing has not ended ends with mrCancel.
+  virtual void RunModal(TForm& form, const std::function<bool()>& ended);
 
   virtual void SetCursor(TCursor cursor) = 0;
   virtual TPoint CursorPos() = 0;

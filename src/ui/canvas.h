@@ -34,8 +34,12 @@ class TCanvas {
   virtual TSize TextExtent(const std::string& text) = 0;
   // Writes the text in FontColor on BrushColor, its top left corner at (x, y), in the controls' font.
   virtual void TextAt(int x, int y, const std::string& text) = 0;
-  // Draws a small (16 x 16) icon, a handle as the backend's icons, its top left corner at (x, y).
-  virtual void DrawIcon(int x, int y, std::uintptr_t icon) = 0;
+  // The height of the text written into lines of the given width, broken between words as a label
+  // breaks it.
+  virtual int WrappedTextHeight(const std::string& text, int width) = 0;
+  // Draws an icon, a handle as the backend's icons, its top left corner at (x, y), in a square of the
+  // given size (a small icon by default).
+  virtual void DrawIcon(int x, int y, std::uintptr_t icon, int size = 16) = 0;
 
  protected:
   virtual void DrawLine(TPoint from, TPoint to, TColor color) = 0;

@@ -1,6 +1,7 @@
 #include "ui/control.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/canvas.h"
 #include "ui/forms.h"
@@ -88,6 +89,31 @@ void TControl::SetFontColor(TColor color) {
   Changed(Change::FontColor);
 }
 
+const TFont& TControl::Font() const { return parentFont_ && parent_ ? parent_->Font() : font_; }
+
+void TControl::SetFont(const TFont& font) {
+  if (!parentFont_ && font == font_) return;
+  const bool shown = Font() == font;
+  font_ = font;
+  parentFont_ = false;
+  if (!shown) FontChanged();
+}
+
+void TControl::SetParentFont(bool parentFont) {
+  if (parentFont == parentFont_) return;
+  const TFont before = Font();
+  parentFont_ = parentFont;
+  if (Font() != before) FontChanged();
+}
+
+void TControl::FontChanged() {
+  Changed(Change::Font);
+  // The children that show this font follow it.
+  if (auto* container = dynamic_cast<TWinControl*>(this))
+    for (TControl* child : container->children_)
+      if (child->parentFont_) child->FontChanged();
+}
+
 void TControl::SetCursor(TCursor cursor) {
   if (cursor == cursor_) return;
   cursor_ = cursor;
@@ -98,11 +124,11 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
   peer_.reset();
   if (parent_) std::erase(parent_->children_, this);
+  const TFont before = Font();
   parent_ = parent;
-  if (parent_) {
-    parent_->children_.push_back(this);
-    if (parent_->GetPeer()) CreateHandle();
-  }
+  if (parent_) parent_->children_.push_back(this);
+  if (Font() != before) FontChanged();
+  if (parent_ && parent_->GetPeer()) CreateHandle();
 }
 
 void TControl::Click() {
@@ -205,8 +231,41 @@ TControl* TWinControl::ControlAtPos(TPoint client, bool allowDisabled) const {
 bool TWinControl::CanFocus() const { return Showing() && Enabled(); }
 
 void TWinControl::SetFocus() {
-  Application().Screen().activeControl_ = this;
+  FocusReceived();
   Changed(Change::Focus);
+}
+
+void TWinControl::FocusReceived() {
+  TWinControl*& active = Application().Screen().activeControl_;
+  if (active == this) return;
+  TWinControl* previous = std::exchange(active, this);
+  if (previous) previous->DoExit();
+  DoEnter();
+}
+
+void TWinControl::FocusLost() {
+  TWinControl*& active = Application().Screen().activeControl_;
+  if (active != this) return;
+  active = nullptr;
+  DoExit();
+}
+
+void TWinControl::DoEnter() {
+  if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+  if (OnExit) OnExit(this);
+}
+
+void TWinControl::SetTabStop(bool tabStop) {
+  if (tabStop == tabStop_) return;
+  tabStop_ = tabStop;
+  Changed(Change::TabStop);
+}
+
+void TWinControl::KeyPress(char& key) {
+  if (OnKeyPress) OnKeyPress(this, key);
 }
 
 bool TWinControl::Focused() const { return Application().Screen().ActiveControl() == this; }

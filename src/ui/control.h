@@ -9,6 +9,7 @@
 #include "ui/backend.h"
 #include "ui/component.h"
 #include "ui/drag.h"
+#include "ui/font.h"
 
 namespace ui {
 
@@ -58,6 +59,11 @@ class TControl : public TComponent {
   void SetColor(TColor color);
   TColor FontColor() const { return fontColor_; }
   void SetFontColor(TColor color);
+  // The font: the parent's while ParentFont holds, which setting a font of the control's own ends.
+  const TFont& Font() const;
+  void SetFont(const TFont& font);
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool parentFont);
 
   TWinControl* Parent() const { return parent_; }
   void SetParent(TWinControl* parent);
@@ -126,6 +132,8 @@ class TControl : public TComponent {
   virtual void Resize() {}
   // The caption has changed (after its peer has heard of it).
   virtual void CaptionChanged() {}
+  // The font the control shows has changed (after its peer has heard of it).
+  virtual void FontChanged();
   void Changed(Change what, int index = -1);
 
  private:
@@ -137,6 +145,8 @@ class TControl : public TComponent {
   std::string hint_;
   TColor color_ = clBtnFace;
   TColor fontColor_ = clWindowText;
+  TFont font_;
+  bool parentFont_ = true;
   TCursor cursor_ = TCursor::crDefault;
   bool acceptFiles_ = false;
   TWinControl* parent_ = nullptr;
@@ -156,14 +166,34 @@ class TWinControl : public TControl {
   // nullptr when the point falls on no child. A later child lies above an earlier one.
   TControl* ControlAtPos(TPoint client, bool allowDisabled) const;
 
-  // Keyboard focus: only a showing, enabled control can take it.
+  // Keyboard focus: only a showing, enabled control can take it. The control that loses it hears
+  // OnExit, then the one that gains it OnEnter.
   bool CanFocus() const;
   void SetFocus();
   bool Focused() const;
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+  // The window system moved the focus to this control, or away from it to a window that is none of
+  // the library's; a peer calls these for a real user.
+  void FocusReceived();
+  void FocusLost();
+
+  // Whether Tab stops at the control.
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool tabStop);
+
+  // A character typed while the control has the focus; a handler that sets it to 0 has consumed it.
+  TKeyPressEvent OnKeyPress;
+  virtual void KeyPress(char& key);
+
+ protected:
+  virtual void DoEnter();
+  virtual void DoExit();
 
  private:
   friend class TControl;
   std::vector<TControl*> children_;
+  bool tabStop_ = false;
 };
 
 // A windowed control that paints itself on its canvas.

@@ -23,6 +23,10 @@ TIcon TIcon::FromResource(const std::string& name) {
   return Adopt(Application().GetBackend().LoadIconResource(name), name);
 }
 
+TIcon TIcon::FromApplication() {
+  return Adopt(Application().GetBackend().LoadApplicationIcon(), "of the application");
+}
+
 TIcon TIcon::FromPicture(const std::string& picture) {
   return Adopt(Application().GetBackend().CreateIconFromPicture(picture), "picture");
 }

@@ -7,6 +7,9 @@
 
 namespace ui {
 
+// The size of a full icon; small icons are 16 pixels.
+constexpr int kIconSize = 32;
+
 class TIcon {
  public:
   TIcon() = default;
@@ -14,6 +17,8 @@ class TIcon {
   static TIcon FromResource(const std::string& name);
   // A picture of 32 rows of 32 colour letters; see Backend::CreateIconFromPicture.
   static TIcon FromPicture(const std::string& picture);
+  // The program's own icon, as its windows show it.
+  static TIcon FromApplication();
 
   std::uintptr_t Handle() const { return image_ ? image_->handle : 0; }
   bool Empty() const { return Handle() == 0; }

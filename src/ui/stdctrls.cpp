@@ -22,8 +22,30 @@ void TLabel::SetAutoSize(bool autoSize) {
   SetBounds(Left(), Top(), Width(), Height());
 }
 
+void TLabel::FontChanged() {
+  TControl::FontChanged();
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TLabel::SetWordWrap(bool wordWrap) {
+  if (wordWrap == wordWrap_) return;
+  wordWrap_ = wordWrap;
+  Changed(Change::Style);
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TLabel::SetAlignment(TAlignment alignment) {
+  if (alignment == alignment_) return;
+  alignment_ = alignment;
+  Changed(Change::Style);
+}
+
 void TLabel::ConstrainBounds(int& width, int& height) {
   if (!autoSize_) return;
+  if (wordWrap_) {
+    height = Canvas().WrappedTextHeight(Caption(), width);
+    return;
+  }
   const TSize extent = Canvas().TextExtent(Caption());
   width = extent.cx;
   height = extent.cy;

@@ -20,22 +20,33 @@ class TPanel : public TWinControl {
   std::unique_ptr<Peer> MakePeer(Backend& backend) override;
 };
 
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+
 class TLabel : public TControl {
  public:
   using TControl::TControl;
 
-  // An auto-sized label takes the size of its caption in the canvas's font, whatever bounds it is
-  // given and whenever the caption changes; its left and top stay where they are.
+  // An auto-sized label takes the size of its caption in its font, whatever bounds it is given and
+  // whenever the caption or the font changes; its left and top stay where they are. A word-wrapped
+  // one keeps its width and takes the height of its lines.
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool autoSize);
+  // The caption broken into lines between words, as wide as the label.
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool wordWrap);
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment alignment);
 
  protected:
   std::unique_ptr<Peer> MakePeer(Backend& backend) override;
   void ConstrainBounds(int& width, int& height) override;
   void CaptionChanged() override { SetBounds(Left(), Top(), Width(), Height()); }
+  void FontChanged() override;
 
  private:
   bool autoSize_ = true;
+  bool wordWrap_ = false;
+  TAlignment alignment_ = TAlignment::taLeftJustify;
 };
 
 class TBevel : public TControl {

@@ -26,6 +26,8 @@ using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState, int x, 
 // A key pressed: a virtual-key code (vk* below, or an upper-case letter or digit). A handler that sets
 // the key to 0 has consumed it: the control's own handling of the key is skipped.
 using TKeyEvent = std::function<void(TObject* sender, std::uint16_t& key, TShiftState shift)>;
+// A character typed, in the system code page; a handler that sets it to 0 has consumed it.
+using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
 
 // 0x00BBGGRR colour numbers; system colours carry the high byte 0xFF and the system index below.
 using TColor = std::uint32_t;

@@ -183,7 +183,7 @@ TEST_F(ListFilesTest, EveryOpenCommandShowsTheDialog) {
   }
 }
 
-// While a dialog is up the window is not top-most, so that the dialog shows above it.
+// While a dialog or the changed-list prompt is up the window is not top-most, so that it shows above it.
 TEST_F(ListFilesTest, DialogsLowerAStayOnTopWindowAndTheFileBoxFolderStaysCurrent) {
   Choose(form->StayOnTop);
   ASSERT_TRUE(form->TopMost());
@@ -198,9 +198,14 @@ TEST_F(ListFilesTest, DialogsLowerAStayOnTopWindowAndTheFileBoxFolderStaysCurren
   OpenList("C:\\Lists\\Evening.mpl");
   env.fileDialogs.Type("C:\\Lists\\Night.mpl");
   Choose(form->FileSaveListAs);
+  env.backend.WhileBoxShown = [&](const ui::HeadlessBackend::Box&) { topMostWhileShown.push_back(form->TopMost()); };
+  form->MarkListChanged();
+  env.backend.AnswerNext(ui::mrNo);
   env.fileDialogs.Cancel();
   Choose(form->FileOpenList);
-  EXPECT_EQ(topMostWhileShown, (std::vector<bool>{false, false, false}));
+  ASSERT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(Boxes()[0].caption, "Save list now?");
+  EXPECT_EQ(topMostWhileShown, (std::vector<bool>{false, false, false, false}));
   EXPECT_TRUE(form->TopMost());
   EXPECT_EQ(env.files.GetCurrentFolder(), "C:\\Box");
 }

@@ -97,8 +97,12 @@ void Win32MessageLoop::Deliver(MSG& msg) {
 }
 
 void Win32MessageLoop::Run() {
+  RunUntil([] { return false; });
+}
+
+void Win32MessageLoop::RunUntil(const std::function<bool()>& done) {
   MSG msg;
-  while (!quitRequested_) {
+  while (!quitRequested_ && !done()) {
     if (GetMessageA(&msg, nullptr, 0, 0) == -1) throw std::runtime_error("The message queue cannot be read");
     Deliver(msg);
   }

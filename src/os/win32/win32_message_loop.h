@@ -30,6 +30,9 @@ class Win32MessageLoop final : public MessageLoop, public BoundWindow {
   unsigned StartTimer(unsigned intervalMs, Task tick) override;
   void StopTimer(unsigned id) override;
   void Run() override;
+  // A nested loop, a modal form's: handles messages until done() holds, which it asks before waiting
+  // for each message, or until Quit.
+  void RunUntil(const std::function<bool()>& done);
   void Quit() override;
   bool QuitRequested() const override { return quitRequested_; }
   void ProcessPending() override;

@@ -1,27 +1,10 @@
-// The Open List and Save List dialogs. While one is up the window is out of the top-most band, so that
-// the dialog is not hidden behind it; afterwards the file box's folder is current again, wherever the
+// The Open List and Save List dialogs. Afterwards the file box's folder is current again, wherever the
 // dialog left the process.
 #include "player/form_player.h"
 
 namespace player {
 
 namespace {
-
-class TopMostLowered {
- public:
-  explicit TopMostLowered(ui::TForm& form) : form_(form), wasTopMost_(form.TopMost()) {
-    if (wasTopMost_) form_.SetTopMost(false);
-  }
-  ~TopMostLowered() {
-    if (wasTopMost_) form_.SetTopMost(true);
-  }
-  TopMostLowered(const TopMostLowered&) = delete;
-  TopMostLowered& operator=(const TopMostLowered&) = delete;
-
- private:
-  ui::TForm& form_;
-  bool wasTopMost_;
-};
 
 class CurrentFolderKept {
  public:
@@ -46,10 +29,9 @@ std::optional<std::string> TFormPlayer::AskListFileToOpen() {
   request.defaultExtension = "mpl";
   request.initialFolder = OpenDialogFolder;
   request.fileName = LastListFileName;
-  os::Services& services = ui::Application().Services();
-  CurrentFolderKept folder(services.files, FileBoxFolder());
-  TopMostLowered lowered(*this);
-  return services.fileDialogs.AskFileToOpen(request);
+  ui::TApplication& application = ui::Application();
+  CurrentFolderKept folder(application.Services().files, FileBoxFolder());
+  return application.AskFileToOpen(request);
 }
 
 std::optional<std::string> TFormPlayer::AskListFileToSave(const std::string& title) {
@@ -60,10 +42,9 @@ std::optional<std::string> TFormPlayer::AskListFileToSave(const std::string& tit
   request.defaultExtension = "mpl";
   request.initialFolder = SaveDialogFolder;
   request.fileName = ListFileName;
-  os::Services& services = ui::Application().Services();
-  CurrentFolderKept folder(services.files, FileBoxFolder());
-  TopMostLowered lowered(*this);
-  return services.fileDialogs.AskFileToSave(request);
+  ui::TApplication& application = ui::Application();
+  CurrentFolderKept folder(application.Services().files, FileBoxFolder());
+  return application.AskFileToSave(request);
 }
 
 }  // namespace player

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/forms.h"
 #include "ui/headless/raster_canvas.h"
 #include "ui/types.h"
 
@@ -53,6 +54,7 @@ std::string HeadlessBackend::IconSource(std::uintptr_t icon) const {
 
 int HeadlessBackend::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
   boxes_.push_back({text, caption, flags});
+  if (WhileBoxShown) WhileBoxShown(boxes_.back());
   if (!answers_.empty()) {
     const int answer = answers_.front();
     answers_.pop_front();
@@ -65,6 +67,12 @@ int HeadlessBackend::ShowMessageBox(const std::string& text, const std::string& 
     case mbYesNoCancel: return second ? mrNo : mrYes;
     default: return mrOk;
   }
+}
+
+void HeadlessBackend::RunModal(TForm& form, const std::function<bool()>& ended) {
+  modalForms_.push_back(form.Name());
+  if (OnModalShown) OnModalShown(form);
+  Backend::RunModal(form, ended);
 }
 
 }  // namespace ui

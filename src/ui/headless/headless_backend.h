@@ -1,8 +1,10 @@
-// The backend without windows: no peers; it records what a user would have seen (message boxes, the
-// cursor, the task-bar text) and answers message boxes from a script.
+// The backend without windows: no peers; it records what a user would have seen (message boxes, modal
+// forms, the cursor, the task-bar text), answers message boxes from a script and lets the test act as
+// the user in a modal form.
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -35,6 +37,15 @@ class HeadlessBackend final : public Backend {
   void AnswerNext(int answer) { answers_.push_back(answer); }
   const std::vector<Box>& Boxes() const { return boxes_; }
   void ClearBoxes() { boxes_.clear(); }
+  // Called while each message box is up, before it is answered.
+  std::function<void(const Box&)> WhileBoxShown;
+
+  // A modal form's run: the form is recorded, then OnModalShown acts as the user in it. A run that this
+  // leaves going ends with mrCancel, as when the user closes the form.
+  void RunModal(TForm& form, const std::function<bool()>& ended) override;
+  std::function<void(TForm&)> OnModalShown;
+  // The names of the modal forms shown so far, in order.
+  const std::vector<std::string>& ModalForms() const { return modalForms_; }
 
   void SetCursor(TCursor cursor) override { cursors_.push_back(cursor); }
   const std::vector<TCursor>& CursorHistory() const { return cursors_; }
@@ -59,6 +70,7 @@ class HeadlessBackend final : public Backend {
   std::uintptr_t NewIcon(const std::string& source);
   std::deque<int> answers_;
   std::vector<Box> boxes_;
+  std::vector<std::string> modalForms_;
   std::vector<TCursor> cursors_;
   std::vector<TCursor> dragCursors_;
   std::map<std::uintptr_t, std::string> icons_;

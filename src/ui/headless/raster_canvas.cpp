@@ -60,7 +60,10 @@ void RasterCanvas::InvertRect(const TRect& rect) {
 }
 
 TSize RasterCanvas::TextExtent(const std::string& text) {
-  return {static_cast<int>(text.size()) * kCharWidth, kLineHeight};
+  const TFont& font = control_.Font();
+  const int height = font.Height ? std::abs(font.Height) : kDefaultHeight;
+  const int charWidth = (height * kCharWidth + kDefaultHeight / 2) / kDefaultHeight + (font.Bold ? 1 : 0);
+  return {static_cast<int>(text.size()) * charWidth, height + kLineHeight - kDefaultHeight};
 }
 
 void RasterCanvas::TextAt(int x, int y, const std::string& text) {
@@ -69,6 +72,29 @@ void RasterCanvas::TextAt(int x, int y, const std::string& text) {
   texts_.push_back({x, y, text, FontColor, BrushColor});
 }
 
-void RasterCanvas::DrawIcon(int x, int y, std::uintptr_t icon) { icons_.push_back({x, y, icon}); }
+int RasterCanvas::WrappedTextHeight(const std::string& text, int width) {
+  // Each word takes the blanks after it along; words fill a line while the line, its last blanks left
+  // out, fits the width. A word too wide for any line has a line of its own.
+  int lines = 1;
+  std::string line;
+  for (std::size_t at = 0; at < text.size();) {
+    std::size_t end = text.find(' ', at);
+    end = end == std::string::npos ? text.size() : text.find_first_not_of(' ', end);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(at, end - at);
+    std::string longer = line + word;
+    longer.erase(longer.find_last_not_of(' ') + 1);
+    if (!line.empty() && TextExtent(longer).cx > width) {
+      ++lines;
+      line = word;
+    } else {
+      line += word;
+    }
+    at = end;
+  }
+  return lines * TextExtent("").cy;
+}
+
+void RasterCanvas::DrawIcon(int x, int y, std::uintptr_t icon, int size) { icons_.push_back({x, y, icon, size}); }
 
 }  // namespace ui

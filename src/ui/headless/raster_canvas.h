@@ -1,6 +1,8 @@
 // The headless canvas: a raster of the control's size that a test can read back pixel by pixel,
-// deterministic text metrics (6 pixels a character, 13 pixels high), and a log of the texts and icons
-// drawn (text fills its extent with the brush colour in the raster; icons leave the raster alone).
+// deterministic text metrics, and a log of the texts and icons drawn (text fills its extent with the
+// brush colour in the raster; icons leave the raster alone). In the controls' own font a character is
+// 6 pixels wide and a line 13 high; a font of the control's own scales both with its height (the
+// controls' own being 11 pixels), and bold adds a pixel to each character.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +16,7 @@ namespace ui {
 
 class RasterCanvas final : public TCanvas {
  public:
-  static constexpr int kCharWidth = 6, kLineHeight = 13;
+  static constexpr int kCharWidth = 6, kLineHeight = 13, kDefaultHeight = 11;
   static constexpr TColor kBlank = 0x01020304;  // a pixel nothing has drawn on
 
   explicit RasterCanvas(const TControl& control) : control_(control) {}
@@ -24,7 +26,8 @@ class RasterCanvas final : public TCanvas {
   void InvertRect(const TRect& rect) override;
   TSize TextExtent(const std::string& text) override;
   void TextAt(int x, int y, const std::string& text) override;
-  void DrawIcon(int x, int y, std::uintptr_t icon) override;
+  int WrappedTextHeight(const std::string& text, int width) override;
+  void DrawIcon(int x, int y, std::uintptr_t icon, int size = 16) override;
 
   struct Text {
     int x, y;
@@ -35,6 +38,7 @@ class RasterCanvas final : public TCanvas {
   struct Icon {
     int x, y;
     std::uintptr_t icon;
+    int size = 16;
     friend bool operator==(const Icon&, const Icon&) = default;
   };
   const std::vector<Text>& Texts() const { return texts_; }

@@ -26,10 +26,10 @@ FormPeer* MainFormPeer() {
 using namespace win32;
 
 Win32Backend::Win32Backend(os::Win32MessageLoop& loop) : loop_(loop) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);
   hiddenOwner_ = MakeMessageWindow(loop_, [](unsigned, std::uint32_t, std::uint32_t) {});
-  loop_.SetMessageFilter([this](MSG& msg) { return HandleShortCut(msg); });
+  loop_.SetMessageFilter([this](MSG& msg) { return HandleShortCut(msg) || HandleDialogMessage(msg); });
 }
 
 Win32Backend::~Win32Backend() {
@@ -47,6 +47,13 @@ std::unique_ptr<Peer> Win32Backend::CreatePeer(TCustomControl& control) {
   return MakeCustomControlPeer(*this, control);
 }
 
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TButton& button) { return MakeButtonPeer(*this, button); }
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TCheckBox& box) { return MakeCheckBoxPeer(*this, box); }
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TRadioButton& radio) { return MakeRadioButtonPeer(*this, radio); }
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TGroupBox& group) { return MakeGroupBoxPeer(*this, group); }
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TEdit& edit) { return MakeEditPeer(*this, edit); }
+std::unique_ptr<Peer> Win32Backend::CreatePeer(TUpDown& upDown) { return MakeUpDownPeer(*this, upDown); }
+
 std::unique_ptr<MenuPeer> Win32Backend::CreateMenuPeer(TMenu& menu) {
   return std::make_unique<Win32MenuPeer>(*this, menu);
 }
@@ -56,7 +63,7 @@ std::unique_ptr<MessageWindowPeer> Win32Backend::CreateMessageWindow(MessageHand
 }
 
 std::unique_ptr<TCanvas> Win32Backend::CreateCanvas(TControl& control) {
-  return std::make_unique<Win32Canvas>(control);
+  return std::make_unique<Win32Canvas>(control, fonts_);
 }
 
 bool Win32Backend::HandleShortCut(const MSG& msg) {
@@ -102,6 +109,12 @@ std::uintptr_t Win32Backend::LoadIconResource(const std::string& name) {
 
 std::uintptr_t Win32Backend::CreateIconFromPicture(const std::string& picture) {
   return reinterpret_cast<std::uintptr_t>(IconFromPicture(picture));
+}
+
+std::uintptr_t Win32Backend::LoadApplicationIcon() {
+  if (const std::uintptr_t own = LoadIconResource("MAINICON")) return own;
+  // A copy, so that the caller may destroy it as any other icon.
+  return reinterpret_cast<std::uintptr_t>(CopyIcon(LoadIconA(nullptr, IDI_APPLICATION)));
 }
 
 void Win32Backend::DestroyIcon(std::uintptr_t icon) {

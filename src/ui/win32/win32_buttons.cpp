@@ -3,11 +3,144 @@
 #include <algorithm>
 #include <string>
 
+#include "ui/buttons.h"
 #include "ui/win32/win32_backend.h"
 
 namespace ui::win32 {
 
 namespace {
+
+constexpr os::WindowClass kButton{"TunoraButton", "BUTTON"};
+constexpr os::WindowClass kGroupBox{"TunoraGroupBox", nullptr, CS_DBLCLKS};
+
+// A push button; its parent hears BN_CLICKED on a click, Space or Enter, and the button clicks itself.
+class ButtonPeer final : public WindowPeer {
+ public:
+  ButtonPeer(Win32Backend& backend, TButton& button) : WindowPeer(backend, button, kButton), button_(button) {
+    // The system's button reports its own clicks, and captures the mouse itself.
+    clickEvents_ = false;
+    capturesMouse_ = false;
+    CreateChild(Style());
+  }
+
+  void Changed(Change what, int index) override {
+    if (!Window()) return;
+    if (what == Change::Style) {
+      SendMessageA(Window(), BM_SETSTYLE, Style(), TRUE);
+      return;
+    }
+    WindowPeer::Changed(what, index);
+  }
+
+ protected:
+  bool Reflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) override {
+    switch (message) {
+      case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) button_.Click();
+        result = 0;
+        return true;
+      case WM_CTLCOLORBTN:
+        result = reinterpret_cast<LRESULT>(BackgroundBrush());
+        return true;
+    }
+    return false;
+  }
+
+ private:
+  DWORD Style() const { return button_.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
+  TButton& button_;
+};
+
+// A check box or a radio button. The system's button only reports the click; the control decides the
+// check mark, which the window then shows.
+template <typename Box>
+class CheckPeer final : public WindowPeer {
+ public:
+  CheckPeer(Win32Backend& backend, Box& box, DWORD kind) : WindowPeer(backend, box, kButton), check_(box) {
+    clickEvents_ = false;
+    capturesMouse_ = false;
+    CreateChild(kind);
+    Changed(Change::Checked, -1);
+  }
+
+  void Changed(Change what, int index) override {
+    if (!Window()) return;
+    if (what == Change::Checked) {
+      SendMessageA(Window(), BM_SETCHECK, check_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+      return;
+    }
+    WindowPeer::Changed(what, index);
+  }
+
+ protected:
+  bool Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+    switch (message) {
+      case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) check_.Click();
+        result = 0;
+        return true;
+      case WM_CTLCOLORSTATIC: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, ColorRef(control_.FontColor()));
+        SetBkColor(dc, ColorRef(control_.Color()));
+        result = reinterpret_cast<LRESULT>(BackgroundBrush());
+        return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  Box& check_;
+};
+
+// A group box: an etched frame whose top line runs through the middle of the caption. Tab and the
+// dialog keys reach the controls inside it (WS_EX_CONTROLPARENT).
+class GroupBoxPeer final : public WindowPeer {
+ public:
+  GroupBoxPeer(Win32Backend& backend, TGroupBox& group) : WindowPeer(backend, group, kGroupBox) {
+    CreateChild(WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+  }
+
+  void Changed(Change what, int index) override {
+    WindowPeer::Changed(what, index);
+    if (Window() && (what == Change::Text || what == Change::Bounds)) InvalidateRect(Window(), nullptr, TRUE);
+  }
+
+ protected:
+  LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_ERASEBKGND:
+        FillBackground(reinterpret_cast<HDC>(wParam));
+        return 1;
+      case WM_PAINT: {
+        PaintDC dc(Window());
+        Paint(dc.Get());
+        return 0;
+      }
+    }
+    return WindowPeer::Message(message, wParam, lParam);
+  }
+
+ private:
+  void Paint(HDC dc) {
+    Selected font(dc, backend_.Fonts().Handle(control_.Font()));
+    const std::string& caption = control_.Caption();
+    SIZE text{};
+    GetTextExtentPoint32A(dc, caption.empty() ? " " : caption.c_str(), std::max<int>(1, caption.size()), &text);
+    RECT frame = ClientRect(Window());
+    frame.top = text.cy / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    if (caption.empty()) return;
+    RECT label{kCaptionLeft, 0, kCaptionLeft + text.cx + 2 * kCaptionGap, text.cy};
+    FillRect(dc, &label, BackgroundBrush());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorRef(control_.Enabled() ? control_.FontColor() : clGrayText));
+    TextOutA(dc, kCaptionLeft + kCaptionGap, 0, caption.c_str(), static_cast<int>(caption.size()));
+  }
+
+  static constexpr int kCaptionLeft = 6, kCaptionGap = 2;
+};
 
 // A flat tool button: a raised edge under the mouse, sunken while pressed, its glyph or caption (or both)
 // in the middle.
@@ -96,7 +229,7 @@ class SpeedButtonPeer final : public WindowPeer {
     } else if (enabled && hot_) {
       DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     }
-    Selected font(dc, GuiFont());
+    Selected font(dc, backend_.Fonts().Handle(button_.Font()));
     const auto& glyph = button_.Glyph;
     SIZE glyphSize{0, static_cast<int>(glyph.size())};
     for (const std::string& row : glyph) glyphSize.cx = std::max(glyphSize.cx, static_cast<LONG>(row.size()));
@@ -134,6 +267,22 @@ class SpeedButtonPeer final : public WindowPeer {
 };
 
 }  // namespace
+
+std::unique_ptr<Peer> MakeButtonPeer(Win32Backend& backend, TButton& button) {
+  return std::make_unique<ButtonPeer>(backend, button);
+}
+
+std::unique_ptr<Peer> MakeCheckBoxPeer(Win32Backend& backend, TCheckBox& box) {
+  return std::make_unique<CheckPeer<TCheckBox>>(backend, box, BS_CHECKBOX);
+}
+
+std::unique_ptr<Peer> MakeRadioButtonPeer(Win32Backend& backend, TRadioButton& radio) {
+  return std::make_unique<CheckPeer<TRadioButton>>(backend, radio, BS_RADIOBUTTON);
+}
+
+std::unique_ptr<Peer> MakeGroupBoxPeer(Win32Backend& backend, TGroupBox& group) {
+  return std::make_unique<GroupBoxPeer>(backend, group);
+}
 
 std::unique_ptr<Peer> MakeSpeedButtonPeer(Win32Backend& backend, TSpeedButton& button) {
   return std::make_unique<SpeedButtonPeer>(backend, button);

@@ -53,29 +53,39 @@ void Win32Canvas::InvertRect(const TRect& rect) {
   });
 }
 
-TSize Win32Canvas::TextExtent(const std::string& text) {
-  // The font the control's window draws its text with (a label's static control), else the controls' font.
+template <typename Measure>
+void Win32Canvas::Measuring(Measure measure) {
+  // The font the control's window draws its text with (a label's static control), else the control's font.
   HWND window = reinterpret_cast<HWND>(control_.Handle());
   HFONT font = window ? reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)) : nullptr;
-  if (!font) font = GuiFont();
-  SIZE size{};
-  auto measure = [&](HDC dc) {
-    Selected selected(dc, font);
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  };
+  if (!font) font = fonts_.Handle(control_.Font());
   if (bound_) {
+    Selected selected(bound_, font);
     measure(bound_);
   } else {
     // Without a window the screen's DC measures the same font.
     WindowDC dc(window);
+    Selected selected(dc.Get(), font);
     measure(dc.Get());
   }
+}
+
+TSize Win32Canvas::TextExtent(const std::string& text) {
+  SIZE size{};
+  Measuring([&](HDC dc) { GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size); });
   return TSize{size.cx, size.cy};
+}
+
+int Win32Canvas::WrappedTextHeight(const std::string& text, int width) {
+  // As a static control breaks its text.
+  RECT r{0, 0, width, 0};
+  Measuring([&](HDC dc) { DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS); });
+  return r.bottom;
 }
 
 void Win32Canvas::TextAt(int x, int y, const std::string& text) {
   OnDC([&](HDC dc) {
-    Selected font(dc, GuiFont());
+    Selected font(dc, fonts_.Handle(control_.Font()));
     SetTextColor(dc, ColorRef(FontColor));
     SetBkColor(dc, ColorRef(BrushColor));
     SetBkMode(dc, OPAQUE);
@@ -83,8 +93,8 @@ void Win32Canvas::TextAt(int x, int y, const std::string& text) {
   });
 }
 
-void Win32Canvas::DrawIcon(int x, int y, std::uintptr_t icon) {
-  OnDC([&](HDC dc) { DrawIconEx(dc, x, y, reinterpret_cast<HICON>(icon), 16, 16, 0, nullptr, DI_NORMAL); });
+void Win32Canvas::DrawIcon(int x, int y, std::uintptr_t icon, int size) {
+  OnDC([&](HDC dc) { DrawIconEx(dc, x, y, reinterpret_cast<HICON>(icon), size, size, 0, nullptr, DI_NORMAL); });
 }
 
 }  // namespace ui::win32

@@ -6,12 +6,13 @@
 
 #include "ui/canvas.h"
 #include "ui/control.h"
+#include "ui/win32/win32_fonts.h"
 
 namespace ui::win32 {
 
 class Win32Canvas final : public TCanvas {
  public:
-  explicit Win32Canvas(TControl& control) : control_(control) {}
+  Win32Canvas(TControl& control, Fonts& fonts) : control_(control), fonts_(fonts) {}
 
   // Draws on a paint DC for as long as it lives.
   class Binding {
@@ -31,7 +32,8 @@ class Win32Canvas final : public TCanvas {
   void InvertRect(const TRect& rect) override;
   TSize TextExtent(const std::string& text) override;
   void TextAt(int x, int y, const std::string& text) override;
-  void DrawIcon(int x, int y, std::uintptr_t icon) override;
+  int WrappedTextHeight(const std::string& text, int width) override;
+  void DrawIcon(int x, int y, std::uintptr_t icon, int size = 16) override;
 
  protected:
   void DrawLine(TPoint from, TPoint to, TColor color) override;
@@ -40,7 +42,11 @@ class Win32Canvas final : public TCanvas {
   // Runs the drawing on the DC to draw on; nothing when the control has no window.
   template <typename Draw>
   void OnDC(Draw draw);
+  // Runs the measuring on a DC with the control's font selected.
+  template <typename Measure>
+  void Measuring(Measure measure);
   TControl& control_;
+  Fonts& fonts_;
   HDC bound_ = nullptr;
 };
 

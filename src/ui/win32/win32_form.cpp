@@ -1,5 +1,6 @@
 #include "ui/win32/win32_form.h"
 
+#include "ui/buttons.h"
 #include "ui/menus.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/win32_menus.h"
@@ -11,14 +12,10 @@ bool IsMainForm(const TForm& form) { return HasApplication() && Application().Ma
 }  // namespace
 
 FormPeer::FormPeer(Win32Backend& backend, TForm& form) : WindowPeer(backend, form, classes::kForm), form_(form) {
-  // Other forms belong to the main form: they stay above it and have no task-bar button of their own.
-  HWND owner = nullptr;
-  if (!IsMainForm(form) && HasApplication() && Application().MainForm())
-    owner = reinterpret_cast<HWND>(Application().MainForm()->Handle());
   const SIZE frame = FrameSize();
   const bool placed = form.Left() != 0 || form.Top() != 0;
-  Create(Style(), 0, owner, placed ? form.Left() : CW_USEDEFAULT, placed ? form.Top() : CW_USEDEFAULT, frame.cx,
-         frame.cy);
+  Create(Style(), ExStyle(), OwnerWindow(), placed ? form.Left() : CW_USEDEFAULT, placed ? form.Top() : CW_USEDEFAULT,
+         frame.cx, frame.cy);
   hints_ = std::make_unique<HintWindow>(Window());
   if (Win32MenuPeer* menu = MenuPeer()) AttachMenu(menu->Bar());
   ApplyBounds();
@@ -30,8 +27,26 @@ FormPeer::~FormPeer() {
   if (Window()) SetMenu(Window(), nullptr);
 }
 
+HWND FormPeer::OwnerWindow() const {
+  if (IsMainForm(form_)) return nullptr;
+  // Other forms stay above the form they belong to and have no task-bar button of their own.
+  if (const auto* owner = dynamic_cast<const TForm*>(form_.Owner()); owner && owner->Handle())
+    return reinterpret_cast<HWND>(owner->Handle());
+  const TForm* main = HasApplication() ? Application().MainForm() : nullptr;
+  return main ? reinterpret_cast<HWND>(main->Handle()) : nullptr;
+}
+
 DWORD FormPeer::Style() const {
-  return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+  DWORD style = WS_CAPTION | WS_CLIPCHILDREN;
+  if (form_.BorderIcons & biSystemMenu) style |= WS_SYSMENU;
+  if (form_.BorderStyle == TFormBorderStyle::bsDialog) return style | WS_POPUP | DS_MODALFRAME;
+  if (form_.BorderIcons & biMinimize) style |= WS_MINIMIZEBOX;
+  if (form_.BorderIcons & biMaximize) style |= WS_MAXIMIZEBOX;
+  return style | WS_OVERLAPPED;
+}
+
+DWORD FormPeer::ExStyle() const {
+  return form_.BorderStyle == TFormBorderStyle::bsDialog ? WS_EX_DLGMODALFRAME : 0;
 }
 
 Win32MenuPeer* FormPeer::MenuPeer() const {
@@ -40,7 +55,7 @@ Win32MenuPeer* FormPeer::MenuPeer() const {
 
 SIZE FormPeer::FrameSize() const {
   RECT r{0, 0, form_.ClientWidth(), form_.ClientHeight()};
-  AdjustWindowRectEx(&r, Style(), Window() && GetMenu(Window()) != nullptr, 0);
+  AdjustWindowRectEx(&r, Style(), Window() && GetMenu(Window()) != nullptr, ExStyle());
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
@@ -82,9 +97,14 @@ void FormPeer::ReadBounds() {
 }
 
 void FormPeer::ApplyVisible() {
-  // The window takes the form's state once the current handler has returned, so a form shown and
-  // hidden again within one handler (the start-up does that) never reaches the screen: under X11 a
-  // window mapped and withdrawn at once costs a long wait.
+  // A modal form shows at once, its run waits for it.
+  if (form_.Modal()) {
+    ShowAsTold();
+    return;
+  }
+  // Others take the form's state once the current handler has returned, so a form shown and hidden
+  // again within one handler (the start-up does that) never reaches the screen: under X11 a window
+  // mapped and withdrawn at once costs a long wait.
   if (visibilityPending_) return;
   visibilityPending_ = true;
   backend_.Loop().Post([this, alive = std::weak_ptr<bool>(alive_)] {
@@ -114,8 +134,36 @@ void FormPeer::Changed(Change what, int index) {
   WindowPeer::Changed(what, index);
 }
 
-LRESULT FormPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
+bool FormPeer::DialogMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  result = 0;
   switch (message) {
+    case DM_GETDEFID:
+      // Enter presses the focused button, else the default one.
+      if (TButton* button = EnterButton(form_); button && button->Handle())
+        result = MAKELRESULT(GetDlgCtrlID(reinterpret_cast<HWND>(button->Handle())), DC_HASDEFID);
+      return true;
+    case WM_COMMAND:
+      // Esc, or Enter without a button to press: the commands name no window of the form.
+      if (lParam != 0 || (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL)) return false;
+      if (TButton* button = LOWORD(wParam) == IDCANCEL ? EscapeButton(form_) : nullptr) button->Click();
+      return true;
+    case WM_NEXTDLGCTL: {
+      // The focus moves to the window named, or to the next or previous tab stop.
+      HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                 : GetNextDlgTabItem(Window(), GetFocus(), static_cast<BOOL>(wParam != 0));
+      if (next) SetFocus(next);
+      return true;
+    }
+  }
+  return false;
+}
+
+LRESULT FormPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT result = 0; DialogMessage(message, wParam, lParam, result)) return result;
+  switch (message) {
+    case WM_ACTIVATEAPP:
+      Application().Activate(wParam != FALSE);
+      break;
     case WM_CLOSE:
       form_.Close();
       return 0;

@@ -10,7 +10,8 @@
 
 namespace ui::win32 {
 
-// A top-level window: fixed single border, minimize and maximize boxes, its client size the form's.
+// A top-level window, its client size the form's: a fixed single border with the caption-bar buttons
+// the form asks for, or a dialog frame. It answers the dialog manager for the form's buttons.
 class FormPeer final : public WindowPeer {
  public:
   FormPeer(Win32Backend& backend, TForm& form);
@@ -29,6 +30,11 @@ class FormPeer final : public WindowPeer {
 
  private:
   DWORD Style() const;
+  DWORD ExStyle() const;
+  // The window the form belongs to: its owner form's, else the main form's; none for the main form.
+  HWND OwnerWindow() const;
+  // The dialog manager's questions and commands.
+  bool DialogMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   // The frame around the form's client size, menu bar included.
   SIZE FrameSize() const;
   // Gives the form the window's real position and frame size.

@@ -30,7 +30,7 @@ class PanelPeer final : public WindowPeer {
         if (panel_.BevelOuter == TPanel::TBevelCut::bvRaised) DrawEdge(dc.Get(), &r, BDR_RAISEDINNER, BF_RECT);
         if (panel_.BevelOuter == TPanel::TBevelCut::bvLowered) DrawEdge(dc.Get(), &r, BDR_SUNKENOUTER, BF_RECT);
         if (!panel_.Caption().empty()) {
-          Selected font(dc.Get(), GuiFont());
+          Selected font(dc.Get(), backend_.Fonts().Handle(panel_.Font()));
           SetBkMode(dc.Get(), TRANSPARENT);
           SetTextColor(dc.Get(), ColorRef(panel_.Enabled() ? panel_.FontColor() : clGrayText));
           DrawTextA(dc.Get(), panel_.Caption().c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -49,10 +49,20 @@ class PanelPeer final : public WindowPeer {
 // A label: static text in its font colour on its colour.
 class LabelPeer final : public WindowPeer {
  public:
-  LabelPeer(Win32Backend& backend, TLabel& label) : WindowPeer(backend, label, classes::kLabel) {
-    // SS_NOTIFY: without it the static control lets the mouse through to its parent. No word wrap: a
-    // caption too wide is cut at the label's edge, never broken onto a line that does not show.
-    CreateChild(SS_LEFTNOWORDWRAP | SS_NOTIFY);
+  LabelPeer(Win32Backend& backend, TLabel& label) : WindowPeer(backend, label, classes::kLabel), label_(label) {
+    // SS_NOTIFY: without it the static control lets the mouse through to its parent.
+    CreateChild(Kind() | SS_NOTIFY);
+  }
+
+  void Changed(Change what, int index) override {
+    if (!Window()) return;
+    if (what != Change::Style) {
+      WindowPeer::Changed(what, index);
+      return;
+    }
+    const LONG style = GetWindowLongA(Window(), GWL_STYLE);
+    SetWindowLongA(Window(), GWL_STYLE, (style & ~SS_TYPEMASK) | Kind());
+    InvalidateRect(Window(), nullptr, TRUE);
   }
 
  protected:
@@ -67,6 +77,18 @@ class LabelPeer final : public WindowPeer {
     // The static control's own click notifications: its mouse messages already made the events.
     return message == WM_COMMAND;
   }
+
+ private:
+  // A left-aligned label without word wrap cuts a caption too wide at its edge, never breaking it onto
+  // a line that does not show; centred and right-aligned static text always breaks between words.
+  DWORD Kind() const {
+    switch (label_.Alignment()) {
+      case TAlignment::taCenter: return SS_CENTER;
+      case TAlignment::taRightJustify: return SS_RIGHT;
+      default: return label_.WordWrap() ? SS_LEFT : SS_LEFTNOWORDWRAP;
+    }
+  }
+  TLabel& label_;
 };
 
 // A bevel has no window: its parent paints it.

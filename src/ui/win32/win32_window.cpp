@@ -68,6 +68,8 @@ WindowPeer::~WindowPeer() {
 void WindowPeer::Create(DWORD style, DWORD exStyle, HWND parent, int x, int y, int width, int height) {
   if (!control_.Visible()) style &= ~WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
+  if (const auto* windowed = dynamic_cast<const TWinControl*>(&control_); windowed && windowed->TabStop())
+    style |= WS_TABSTOP;
   os::WindowSpec spec;
   spec.text = control_.Caption().c_str();
   spec.style = style;
@@ -79,7 +81,7 @@ void WindowPeer::Create(DWORD style, DWORD exStyle, HWND parent, int x, int y, i
   spec.parent = parent;
   if (style & WS_CHILD) spec.id = backend_.NextControlId(parent);
   CreateBoundWindow(windowClass_, spec);
-  SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Fonts().Handle(control_.Font())), FALSE);
 }
 
 void WindowPeer::CreateChild(DWORD style, DWORD exStyle) {
@@ -167,6 +169,16 @@ LRESULT WindowPeer::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       leftPressed_ = false;
       break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      if (auto* windowed = dynamic_cast<TWinControl*>(&control_)) {
+        if (message == WM_SETFOCUS) {
+          windowed->FocusReceived();
+        } else {
+          windowed->FocusLost();
+        }
+      }
+      break;
     case WM_MOUSEMOVE: {
       const LRESULT result = CallBase(message, wParam, lParam);
       control_.MouseMove(ShiftOf(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -211,10 +223,20 @@ void WindowPeer::Changed(Change what, int index) {
       break;
     case Change::Text: SetWindowTextA(Window(), control_.Caption().c_str()); break;
     case Change::Hint: SetHintTool(!control_.Hint().empty()); break;
+    case Change::Font:
+      SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Fonts().Handle(control_.Font())), TRUE);
+      InvalidateRect(Window(), nullptr, TRUE);  // the windows that paint their text themselves
+      break;
     case Change::Color:
     case Change::FontColor:
     case Change::Invalidate: InvalidateRect(Window(), nullptr, TRUE); break;
     case Change::Focus: SetFocus(Window()); break;
+    case Change::TabStop:
+      if (const auto* windowed = dynamic_cast<const TWinControl*>(&control_)) {
+        const LONG style = GetWindowLongA(Window(), GWL_STYLE);
+        SetWindowLongA(Window(), GWL_STYLE, windowed->TabStop() ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+      }
+      break;
     default: break;
   }
 }
