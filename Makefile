@@ -1,7 +1,8 @@
 # make test: installs what is missing, builds everything and runs every test.
 # make run [ARGS='file']: builds the player and starts it under Wine with ARGS as its command line.
 # make bench: builds and runs the benchmarks.
-.PHONY: test run bench
+# make dist: builds the programs and lays out the installation folder build/win32/dist.
+.PHONY: test run bench dist
 
 test:
 	@scripts/bootstrap
@@ -20,6 +21,11 @@ run:
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32 --target MIDI_Tunora
 	scripts/wine-session build/win32 scripts/run-player build/win32/MIDI_Tunora.exe $(ARGS)
+
+dist:
+	@scripts/bootstrap
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32 --target dist
 
 bench:
 	@scripts/bootstrap

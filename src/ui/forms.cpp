@@ -238,12 +238,12 @@ int TApplication::ShowMessageBox(const std::string& text, const std::string& cap
 
 std::optional<std::string> TApplication::AskFileToOpen(const os::FileDialogRequest& request) {
   TopMostsLowered lowered;
-  return services_.fileDialogs.AskFileToOpen(request);
+  return services_.fileDialogs->AskFileToOpen(request);
 }
 
 std::optional<std::string> TApplication::AskFileToSave(const os::FileDialogRequest& request) {
   TopMostsLowered lowered;
-  return services_.fileDialogs.AskFileToSave(request);
+  return services_.fileDialogs->AskFileToSave(request);
 }
 
 void TApplication::Activate(bool active) {
