@@ -46,14 +46,14 @@ struct Services {
   FileSystem& files;
   Registry& registry;
   Shell& shell;
-  Provided<NotifyArea> notifyArea;
-  Provided<ThreadPriority> threadPriority;
-  Provided<Collation> collation;
-  Provided<FileDialogs> fileDialogs;
+  Provided<NotifyArea> notifyArea = {};
+  Provided<ThreadPriority> threadPriority = {};
+  Provided<Collation> collation = {};
+  Provided<FileDialogs> fileDialogs = {};
   // Empty in a program without media devices.
-  std::function<std::unique_ptr<MediaDevice>()> newMediaDevice;
-  Provided<MidiOut> midiOut;
-  Provided<Help> help;
+  std::function<std::unique_ptr<MediaDevice>()> newMediaDevice = {};
+  Provided<MidiOut> midiOut = {};
+  Provided<Help> help = {};
 };
 
 }  // namespace os

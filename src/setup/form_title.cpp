@@ -55,30 +55,32 @@ TFormTitle::TFormTitle(std::vector<std::string> commandLine)
       "Welocme to MIDI Tunora setup program.  You may install or uninstall MIDI Tunora. Click one of the radio "
       "buttons then press 'Continue' to proceed.          Press 'Quit' to leave this program.       ");
   Label1.SetWordWrap(true);
-  Place(Label1, *this, 8, 48, 326, 52);
+  Place(Label1, *this, 8, 46, 326, 52);
 
+  // The finish page centres Button1 below the group box, which holds the check boxes in place of the
+  // radio buttons.
   GroupBox1.SetCaption("");
-  Place(GroupBox1, *this, 8, 104, 226, 74);
+  Place(GroupBox1, *this, 8, 100, 326, 48);
   RadioInstall.SetCaption("Install MIDI Tunora");
   RadioInstall.SetChecked(true);
-  Place(RadioInstall, GroupBox1, 12, 16, 200, 20);
+  Place(RadioInstall, GroupBox1, 12, 18, 148, 20);
   RadioUninstall.SetCaption("Uninstall MIDI Tunora");
-  Place(RadioUninstall, GroupBox1, 12, 44, 200, 20);
+  Place(RadioUninstall, GroupBox1, 166, 18, 148, 20);
   CheckBox1.SetCaption("View ReadMe.txt");
   CheckBox1.SetChecked(true);
   CheckBox1.SetVisible(false);
-  Place(CheckBox1, GroupBox1, 12, 16, 200, 20);
+  Place(CheckBox1, GroupBox1, 12, 18, 148, 20);
   CheckBox2.SetCaption("Launch MIDI Tunora");
   CheckBox2.SetChecked(true);
   CheckBox2.SetVisible(false);
-  Place(CheckBox2, GroupBox1, 12, 44, 200, 20);
+  Place(CheckBox2, GroupBox1, 166, 18, 148, 20);
 
   Button1.SetCaption("&Continue");
   Button1.SetDefault(true);
-  Place(Button1, *this, 250, 114, 84, 25);
+  Place(Button1, *this, 162, 155, 84, 25);
   Button2.SetCaption("&Quit");
   Button2.Cancel = true;
-  Place(Button2, *this, 250, 150, 84, 25);
+  Place(Button2, *this, 250, 155, 84, 25);
 
   OnCreate = [this](ui::TObject* sender) { FormCreate(sender); };
   Button1.OnClick = [this](ui::TObject* sender) { Button1Click(sender); };

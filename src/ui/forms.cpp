@@ -204,7 +204,10 @@ void TApplication::CreateForm(TForm& form) {
 }
 
 void TApplication::Run() {
-  if (mainForm_ && ShowMainForm) mainForm_->SetVisible(true);
+  if (mainForm_ && ShowMainForm) {
+    if (mainForm_->Position != TPosition::poDesigned) mainForm_->Centre();
+    mainForm_->SetVisible(true);
+  }
   if (!Terminated()) Loop().Run();
   if (mainForm_ && mainForm_->OnDestroy) Dispatch([&] { mainForm_->OnDestroy(mainForm_); });
 }

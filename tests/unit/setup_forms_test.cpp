@@ -79,6 +79,17 @@ TEST_F(SetupFormsTest, TheWelcomeWindowOffersUninstallationOnlyWithSomethingToUn
   }
 }
 
+TEST_F(SetupFormsTest, TheWelcomeWindowShowsInTheMiddleOfTheScreen) {
+  welcome = std::make_unique<setup::TFormTitle>();
+  env.app.CreateForm(*welcome);
+  env.app.Terminate();
+  env.app.Run();
+  EXPECT_TRUE(welcome->Visible());
+  // Without a window there is no frame: the form is as large as its client area.
+  EXPECT_EQ(welcome->Left(), (1024 - 342) / 2);
+  EXPECT_EQ(welcome->Top(), (768 - 186) / 2);
+}
+
 TEST_F(SetupFormsTest, AnInstallationThroughEveryWindowEndsOnTheFinishPage) {
   setup::TFormTitle& form = Start();
   env.files.AddFolder(std::string(kProgramsFolder) + "\\Accessories");
@@ -138,6 +149,7 @@ TEST_F(SetupFormsTest, AnInstallationThroughEveryWindowEndsOnTheFinishPage) {
   EXPECT_TRUE(form.CheckBox2.Showing());
   EXPECT_EQ(form.Button1.Caption(), "&Finish");
   EXPECT_EQ(form.Button1.Left(), (form.ClientWidth() - form.Button1.Width()) / 2);
+  EXPECT_GE(form.Button1.Top(), form.GroupBox1.Top() + form.GroupBox1.Height()) << "clear of the group box";
   EXPECT_EQ(env.backend.CursorHistory().back(), ui::TCursor::crDefault);
 
   Press(form, "Button1");
