@@ -330,6 +330,8 @@ void TFormPlayer::BindEvents() {
   TrayIcon.OnRightClick = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
                                  int y) { TrayIconRightClick(sender, button, shift, x, y); };
 
+  FileRegistration.OnClick = [this](ui::TObject* sender) { FileRegistrationClick(sender); };
+
   BindOptionAndListFileEvents();
   BindResetTrayAndHelpEvents();
 }

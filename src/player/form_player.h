@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -376,10 +375,11 @@ class TFormPlayer : public ui::TForm {
   // History.ini rewritten at exit, when there is a history and a program folder.
   void SaveListHistory();
 
+  // --- File types (filetypes/) -------------------------------------------------------------------
+  // Register File Types..., and the first start: the file-type dialog, modal, freed when it closes.
+  void FileRegistrationClick(ui::TObject* sender);
+
   // --- Start-up restore and exit (shell/) ---------------------------------------------------------
-  // The file-type registration dialog (FileRegistrationClick), which the first start shows; nothing is
-  // shown while it is unset.
-  std::function<void()> RunFileRegistration;
   // The installation folder, the options and what follows from them; false on the first run (no
   // options stored), when the command line is not looked at.
   bool RestoreAtStartUp();

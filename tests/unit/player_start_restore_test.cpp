@@ -80,7 +80,7 @@ TEST_F(StartRestoreTest, TheFirstRunShowsTheRegistrationAndIgnoresTheCommandLine
   env.files.AddFile("C:\\Tunora\\History.ini", "C:\\Lists\\Old.mpl\r\n");
   Construct({"C:\\Music\\a.wav"});
   bool shownBeforeTheWindow = false;
-  form->RunFileRegistration = [&] { shownBeforeTheWindow = !form->Visible(); };
+  env.modal.When("FRegDlg", [&](ui::TForm&) { shownBeforeTheWindow = !form->Visible(); });
   Create();
   EXPECT_TRUE(shownBeforeTheWindow);
   EXPECT_TRUE(form->Visible());

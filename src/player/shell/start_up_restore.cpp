@@ -10,7 +10,7 @@ bool TFormPlayer::RestoreAtStartUp() {
   os::Registry& registry = ui::Application().Services().registry;
   if (!registry.KeyExists(kOptionsKey)) {
     CheckDesignResetType();
-    if (RunFileRegistration) RunFileRegistration();
+    FileRegistrationClick(this);
     return false;
   }
   RegistryValues options(registry, kOptionsKey);
