@@ -2,7 +2,8 @@
 # make run [ARGS='file']: builds the player and starts it under Wine with ARGS as its command line.
 # make bench: builds and runs the benchmarks.
 # make fuzz [FUZZ_SECONDS=300]: builds the fuzz targets and runs each for FUZZ_SECONDS.
-.PHONY: test run bench fuzz
+# make dist: builds the programs and lays out the installation folder build/win32/dist.
+.PHONY: test run bench fuzz dist
 
 FUZZ_SECONDS ?= 300
 
@@ -26,6 +27,11 @@ run:
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32 --target MIDI_Tunora
 	scripts/wine-session build/win32 scripts/run-player build/win32/MIDI_Tunora.exe $(ARGS)
+
+dist:
+	@scripts/bootstrap
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32 --target dist
 
 bench:
 	@scripts/bootstrap

@@ -1,5 +1,6 @@
 #include "controls/drive_combo_box.h"
 
+#include <algorithm>
 #include <cctype>
 #include <utility>
 
@@ -12,26 +13,16 @@ namespace controls {
 
 namespace {
 
-bool Browsable(os::DriveType type) {
-  switch (type) {
-    case os::DriveType::Removable:
-    case os::DriveType::Fixed:
-    case os::DriveType::Remote:
-    case os::DriveType::CdRom:
-    case os::DriveType::RamDisk: return true;
-    default: return false;
-  }
-}
-
 char Upper(char letter) { return static_cast<char>(std::toupper(static_cast<unsigned char>(letter))); }
 
 }  // namespace
 
-TDriveComboBox::TDriveComboBox(ui::TComponent* owner, std::string name) : ui::TComboBox(owner, std::move(name)) {
+TDriveComboBox::TDriveComboBox(ui::TComponent* owner, std::string name, const DriveKinds& kinds)
+    : ui::TComboBox(owner, std::move(name)) {
   SetStyle(ui::TComboBoxStyle::csOwnerDrawFixed);
   os::FileSystem& files = ui::Application().Services().files;
   for (const os::Drive& drive : files.Drives()) {
-    if (!Browsable(drive.type) || drive.root.empty()) continue;
+    if (std::find(kinds.begin(), kinds.end(), drive.type) == kinds.end() || drive.root.empty()) continue;
     Add(std::string(1, Upper(drive.root[0])) + ":");
     types_.push_back(drive.type);
   }

@@ -1,5 +1,5 @@
 // The file box's drive box: the drives the user can browse (removable, fixed, network, CD-ROM and RAM
-// disks), each with a glyph for its kind. Choosing a drive moves a linked folder list to that drive.
+// disks, or fewer kinds), each with a glyph for its kind. Choosing a drive moves a linked folder list to that drive.
 #pragma once
 
 #include <map>
@@ -14,11 +14,17 @@ namespace controls {
 
 class TDirectoryListBox;
 
+// The kinds of drive a box lists.
+using DriveKinds = std::vector<os::DriveType>;
+// Every kind the user can browse.
+inline const DriveKinds kBrowsableDrives = {os::DriveType::Removable, os::DriveType::Fixed, os::DriveType::Remote,
+                                            os::DriveType::CdRom, os::DriveType::RamDisk};
+
 class TDriveComboBox : public ui::TComboBox {
  public:
-  // Reads the drives present now (a drive attached later appears only in a new box) and shows the
-  // drive of the process's current folder.
-  explicit TDriveComboBox(ui::TComponent* owner, std::string name = {});
+  // Reads the drives of the kinds given present now (a drive attached later appears only in a new box)
+  // and shows the drive of the process's current folder, if it is one of them.
+  explicit TDriveComboBox(ui::TComponent* owner, std::string name = {}, const DriveKinds& kinds = kBrowsableDrives);
 
   // The drive shown, its letter upper case; 0 when none is.
   char Drive() const;

@@ -91,6 +91,8 @@ class FileSystem {
   // The folder of the running program's file, without a trailing backslash ("C:" for a program at a
   // drive's root), so that a backslash and a name can follow.
   virtual std::string ProgramFileFolder() = 0;
+  // The running program's file, as a full path.
+  virtual std::string ProgramFilePath() = 0;
 
   // The drives present, "A:\" to "Z:\", with their types.
   virtual std::vector<Drive> Drives() = 0;

@@ -34,6 +34,8 @@ class Registry {
   virtual ~Registry() = default;
 
   virtual bool KeyExists(const RegistryKey& key) = 0;
+  // Whether the key exists and holds neither values (its default value included) nor subkeys.
+  virtual bool KeyIsEmpty(const RegistryKey& key) = 0;
   // Creates the key and any missing parents; an existing key is kept as it is.
   virtual RegistryError CreateKey(const RegistryKey& key) = 0;
   // Deletes the key with its values and all its subkeys.

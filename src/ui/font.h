@@ -1,5 +1,5 @@
 // The font a control writes its text in: the system's font for controls unless the control names a
-// typeface, a height or bold of its own. Its colour is the control's FontColor.
+// typeface, a height, bold or italic of its own. Its colour is the control's FontColor.
 #pragma once
 
 #include <string>
@@ -16,6 +16,7 @@ struct TFont {
   // letters without the leading above them); 0 keeps the controls' own.
   int Height = 0;
   bool Bold = false;
+  bool Italic = false;
 
   // The size in points, as the height gives it; 0 while the height is the controls' own.
   int Size() const;

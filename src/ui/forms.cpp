@@ -204,7 +204,10 @@ void TApplication::CreateForm(TForm& form) {
 }
 
 void TApplication::Run() {
-  if (mainForm_ && ShowMainForm) mainForm_->SetVisible(true);
+  if (mainForm_ && ShowMainForm) {
+    if (mainForm_->Position != TPosition::poDesigned) mainForm_->Centre();
+    mainForm_->SetVisible(true);
+  }
   if (!Terminated()) Loop().Run();
   if (mainForm_ && mainForm_->OnDestroy) Dispatch([&] { mainForm_->OnDestroy(mainForm_); });
 }
@@ -238,12 +241,12 @@ int TApplication::ShowMessageBox(const std::string& text, const std::string& cap
 
 std::optional<std::string> TApplication::AskFileToOpen(const os::FileDialogRequest& request) {
   TopMostsLowered lowered;
-  return services_.fileDialogs.AskFileToOpen(request);
+  return services_.fileDialogs->AskFileToOpen(request);
 }
 
 std::optional<std::string> TApplication::AskFileToSave(const os::FileDialogRequest& request) {
   TopMostsLowered lowered;
-  return services_.fileDialogs.AskFileToSave(request);
+  return services_.fileDialogs->AskFileToSave(request);
 }
 
 void TApplication::Activate(bool active) {

@@ -66,6 +66,9 @@ class TForm : public TWinControl {
   // meanwhile). The form is hidden again when it returns.
   int ShowModal();
   bool Modal() const { return modal_; }
+  // Moves the form to the middle of the area its Position names. ShowModal does so, and Run for the
+  // main form, when the Position is not poDesigned.
+  void Centre();
   // The result the form was closed with. A button with a modal result sets it; while the form runs
   // modally, a result other than mrNone ends the run once the current handler has returned.
   int ModalResult() const { return modalResult_; }
@@ -75,8 +78,6 @@ class TForm : public TWinControl {
   std::unique_ptr<Peer> MakePeer(Backend& backend) override;
 
  private:
-  // Moves the form to the middle of the area its Position names.
-  void Centre();
   int clientWidth_ = 0, clientHeight_ = 0;
   TMainMenu* menu_ = nullptr;
   bool topMost_ = false;

@@ -118,6 +118,7 @@ TEST_F(FileSystemContract, TheProgramsFolderHoldsItsFileWhateverTheCurrentFolder
   EXPECT_FALSE(folder.ends_with('\\'));
   EXPECT_TRUE(files.FolderExists(folder + "\\"));
   EXPECT_TRUE(files.FileExists(folder + "\\contract_tests.exe"));
+  EXPECT_EQ(files.ProgramFilePath(), folder + "\\contract_tests.exe");
   ASSERT_EQ(files.SetCurrentFolder(subject->Folder()), FileError::None);
   EXPECT_EQ(files.ProgramFileFolder(), folder);
 }

@@ -156,4 +156,19 @@ TEST_F(RegistryContract, DeleteKeyTakesItsSubkeysAndValues) {
   EXPECT_EQ(registry.DeleteKey(Below("MIDI Tunora")), RegistryError::NotFound);
 }
 
+TEST_F(RegistryContract, AKeyIsEmptyWithoutValuesAndSubkeys) {
+  EXPECT_FALSE(registry.KeyIsEmpty(base)) << "a missing key is not an empty one";
+  ASSERT_EQ(registry.CreateKey(Below("MIDI Tunora")), RegistryError::None);
+  EXPECT_FALSE(registry.KeyIsEmpty(base));
+  EXPECT_TRUE(registry.KeyIsEmpty(Below("MIDI Tunora")));
+
+  ASSERT_EQ(registry.WriteString(Below("MIDI Tunora"), "", "MIDI Tunora Configuration Key"), RegistryError::None);
+  EXPECT_FALSE(registry.KeyIsEmpty(Below("MIDI Tunora"))) << "the default value counts";
+  ASSERT_EQ(registry.DeleteValue(Below("MIDI Tunora"), ""), RegistryError::None);
+  EXPECT_TRUE(registry.KeyIsEmpty(Below("MIDI Tunora")));
+
+  ASSERT_EQ(registry.DeleteKey(Below("MIDI Tunora")), RegistryError::None);
+  EXPECT_TRUE(registry.KeyIsEmpty(base));
+}
+
 }  // namespace

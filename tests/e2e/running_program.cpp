@@ -191,14 +191,14 @@ void Click(HWND control) {
   PostMessageA(control, WM_LBUTTONUP, 0, middle);
 }
 
-RunningProgram::RunningProgram(const std::string& exe, const std::string& args) {
+RunningProgram::RunningProgram(const std::string& exe, const std::string& args, const std::string& currentFolder) {
   std::string commandLine = "\"" + exe + "\"";
   if (!args.empty()) commandLine += " " + args;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info)) {
+  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      currentFolder.empty() ? nullptr : currentFolder.c_str(), &startup, &info)) {
     ADD_FAILURE() << "CreateProcess failed for " << commandLine << ": error " << GetLastError();
     return;
   }

@@ -47,9 +47,10 @@ struct MessageBoxView {
 
 class RunningProgram {
  public:
-  // Starts exe with the command line "exe" args (args as given, unquoted words stay separate words).
-  // Fails the current test and leaves the object empty when the process cannot be created.
-  RunningProgram(const std::string& exe, const std::string& args);
+  // Starts exe with the command line "exe" args (args as given, unquoted words stay separate words), in
+  // the current folder given or else the driver's. Fails the current test and leaves the object empty
+  // when the process cannot be created.
+  RunningProgram(const std::string& exe, const std::string& args, const std::string& currentFolder = "");
   ~RunningProgram();
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;

@@ -18,7 +18,8 @@ namespace testing_support {
 
 struct FakeServices {
   explicit FakeServices(os::MessageLoop& loop)
-      : services{loop, notifyArea, threadPriority, files, registry, shell, collation, fileDialogs,
+      : services{loop,       files,          registry,  shell,
+                 notifyArea, threadPriority, collation, fileDialogs,
                  [this, &loop] { return std::make_unique<os::FakeMediaDevice>(media, loop); }, midiOut, help} {}
   FakeServices(const FakeServices&) = delete;
   FakeServices& operator=(const FakeServices&) = delete;
@@ -27,7 +28,7 @@ struct FakeServices {
   os::FakeThreadPriority threadPriority;
   os::FakeFileSystem files;
   os::FakeRegistry registry;
-  os::FakeShell shell;
+  os::FakeShell shell{files};
   os::FakeCollation collation;
   os::FakeFileDialogs fileDialogs{files};
   os::FakeMediaLibrary media;

@@ -101,7 +101,8 @@ TEST(FakeFileSystem, SetUpOfWhatDoesNotExistIsAMistakeOfTheTest) {
 }
 
 TEST(FakeShell, OneIconPerExtensionAndEveryRequestCounted) {
-  os::FakeShell shell;
+  os::FakeFileSystem files;
+  os::FakeShell shell(files);
   const char* const extensions[] = {".mid", ".WAV", ".avi", ".Mid", ".rmi", ".wav"};
   for (int i = 0; i < 10000; ++i) shell.SmallFileIcon("C:\\Media\\song " + std::to_string(i) + extensions[i % 6]);
   EXPECT_EQ(shell.SmallIconRequests(), 10000u);

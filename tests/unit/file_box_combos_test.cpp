@@ -61,6 +61,17 @@ TEST_F(DriveComboBoxTest, ListsTheBrowsableDrivesAndShowsTheCurrentFoldersDrive)
   EXPECT_EQ(drives->Style(), ui::TComboBoxStyle::csOwnerDrawFixed);
 }
 
+TEST_F(DriveComboBoxTest, ABoxForSomeKindsListsOnlyThoseAndMayShowNoDrive) {
+  controls::TDriveComboBox fixed(nullptr, "Fixed",
+                                 {os::DriveType::Fixed, os::DriveType::Remote, os::DriveType::RamDisk});
+  EXPECT_EQ(fixed.Items(), (Names{"C:", "N:", "R:"}));
+  EXPECT_EQ(fixed.Drive(), 'C');
+  env.files.CurrentFolder = "D:\\Setup";
+  controls::TDriveComboBox fromCd(nullptr, "FromCd", {os::DriveType::Fixed});
+  EXPECT_EQ(fromCd.Items(), (Names{"C:"}));
+  EXPECT_EQ(fromCd.Drive(), '\0') << "the current folder's drive is not listed";
+}
+
 TEST_F(DriveComboBoxTest, EachKindOfDriveHasItsOwnGlyph) {
   env.files.AddDrive('E', os::DriveType::Fixed);
   Make();

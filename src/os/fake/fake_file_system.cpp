@@ -223,6 +223,8 @@ FileError FakeFileSystem::SetCurrentFolder(const std::string& path) {
 
 std::string FakeFileSystem::ProgramFileFolder() { return ProgramFile.substr(0, ProgramFile.rfind('\\')); }
 
+std::string FakeFileSystem::ProgramFilePath() { return ProgramFile; }
+
 std::vector<Drive> FakeFileSystem::Drives() {
   std::vector<Drive> drives;
   for (const auto& [letter, drive] : drives_) drives.push_back({std::string(1, letter) + ":\\", drive.type});

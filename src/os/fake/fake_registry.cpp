@@ -20,6 +20,13 @@ std::vector<std::string> KeyParts(const std::string& path) {
   return parts;
 }
 
+// The path in lower case with single backslashes, as the fake compares paths.
+std::string KeyPath(const std::string& path) {
+  std::string joined;
+  for (const auto& part : KeyParts(path)) joined += (joined.empty() ? "" : "\\") + part;
+  return joined;
+}
+
 }  // namespace
 
 FakeRegistry::Node* FakeRegistry::Find(const RegistryKey& key, bool create) {
@@ -42,10 +49,29 @@ const FakeRegistry::Value* FakeRegistry::FindValue(const RegistryKey& key, const
   return found == node->values.end() ? nullptr : &found->second;
 }
 
+bool FakeRegistry::Refused(const RegistryKey& key, bool orBelow) const {
+  const std::string path = KeyPath(key.path);
+  for (const auto& refused : refusedKeys_) {
+    if (refused.root != key.root) continue;
+    if (path == refused.path || path.starts_with(refused.path + "\\")) return true;
+    if (orBelow && (path.empty() || refused.path.starts_with(path + "\\"))) return true;
+  }
+  return false;
+}
+
+void FakeRegistry::RefuseKey(const RegistryKey& key) {
+  refusedKeys_.push_back({key.root, KeyPath(key.path)});
+}
+
 bool FakeRegistry::KeyExists(const RegistryKey& key) { return Find(key, false) != nullptr; }
 
+bool FakeRegistry::KeyIsEmpty(const RegistryKey& key) {
+  const Node* node = Find(key, false);
+  return node && node->subkeys.empty() && node->values.empty();
+}
+
 RegistryError FakeRegistry::CreateKey(const RegistryKey& key) {
-  if (RefuseWrites && !KeyExists(key)) return RegistryError::AccessDenied;
+  if ((RefuseWrites || Refused(key, false)) && !KeyExists(key)) return RegistryError::AccessDenied;
   Find(key, true);
   return RegistryError::None;
 }
@@ -59,7 +85,7 @@ RegistryError FakeRegistry::DeleteKey(const RegistryKey& key) {
   for (const auto& part : parts) parentPath += part + "\\";
   Node* parent = Find({key.root, parentPath}, false);
   if (!parent || !parent->subkeys.count(last)) return RegistryError::NotFound;
-  if (RefuseWrites) return RegistryError::AccessDenied;
+  if (RefuseWrites || Refused(key, true)) return RegistryError::AccessDenied;
   parent->subkeys.erase(last);
   return RegistryError::None;
 }
@@ -94,7 +120,7 @@ RegistryError FakeRegistry::Write(const RegistryKey& key, const std::string& nam
   log_.push_back("write " + name);
   Node* node = Find(key, false);
   if (!node) return RegistryError::NotFound;
-  if (RefuseWrites) return RegistryError::AccessDenied;
+  if (RefuseWrites || Refused(key, false)) return RegistryError::AccessDenied;
   if (refused_.count(base::LowerCase(name))) return RegistryError::Failed;
   node->values.insert_or_assign(base::LowerCase(name), std::move(value));
   return RegistryError::None;
@@ -123,7 +149,7 @@ RegistryError FakeRegistry::DeleteValue(const RegistryKey& key, const std::strin
   if (!node) return RegistryError::NotFound;
   const auto found = node->values.find(base::LowerCase(name));
   if (found == node->values.end()) return RegistryError::NotFound;
-  if (RefuseWrites) return RegistryError::AccessDenied;
+  if (RefuseWrites || Refused(key, false)) return RegistryError::AccessDenied;
   node->values.erase(found);
   return RegistryError::None;
 }

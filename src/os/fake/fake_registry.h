@@ -16,6 +16,7 @@ namespace os {
 class FakeRegistry final : public Registry {
  public:
   bool KeyExists(const RegistryKey& key) override;
+  bool KeyIsEmpty(const RegistryKey& key) override;
   RegistryError CreateKey(const RegistryKey& key) override;
   RegistryError DeleteKey(const RegistryKey& key) override;
   std::optional<RegistryType> ValueType(const RegistryKey& key, const std::string& name) override;
@@ -29,6 +30,10 @@ class FakeRegistry final : public Registry {
 
   // Makes every creation and write fail with AccessDenied, as for a key without write rights.
   bool RefuseWrites = false;
+
+  // The key and every key below it, as for keys without write rights: creating them when missing,
+  // writing or deleting their values and deleting them (or a key above them) fail with AccessDenied.
+  void RefuseKey(const RegistryKey& key);
 
   // Writes of values of this name, in any key, fail with Failed (the other values are written).
   void RefuseWritesOf(const std::string& name) { refused_.insert(base::LowerCase(name)); }
@@ -55,9 +60,12 @@ class FakeRegistry final : public Registry {
   Node* Find(const RegistryKey& key, bool create);
   const Value* FindValue(const RegistryKey& key, const std::string& name);
   RegistryError Write(const RegistryKey& key, const std::string& name, Value value);
+  // Whether the key lies in a refused key; with orBelow, also whether a refused key lies below it.
+  bool Refused(const RegistryKey& key, bool orBelow) const;
 
   Node roots_[3];
   std::set<std::string> refused_;  // lower-case value names
+  std::vector<RegistryKey> refusedKeys_;  // lower-case paths
   std::vector<std::string> log_;
 };
 

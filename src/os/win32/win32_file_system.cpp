@@ -5,6 +5,7 @@
 #include <map>
 
 #include "base/text.h"
+#include "os/win32/win32_file_error.h"
 
 namespace os {
 
@@ -26,31 +27,7 @@ namespace {
 constexpr DWORD kKnownAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                    FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_ARCHIVE;
 
-FileError ErrorKind(DWORD code) {
-  switch (code) {
-    case ERROR_FILE_NOT_FOUND: return FileError::NotFound;
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_DRIVE:
-    case ERROR_BAD_NETPATH:
-    case ERROR_BAD_NET_NAME: return FileError::PathNotFound;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_WRITE_PROTECT: return FileError::AccessDenied;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION: return FileError::SharingViolation;
-    case ERROR_NOT_SAME_DEVICE: return FileError::DifferentDevice;
-    case ERROR_FILE_EXISTS:
-    case ERROR_ALREADY_EXISTS: return FileError::Exists;
-    case ERROR_DIR_NOT_EMPTY: return FileError::NotEmpty;
-    case ERROR_NOT_READY: return FileError::NotReady;
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME:
-    case ERROR_DIRECTORY:
-    case ERROR_FILENAME_EXCED_RANGE: return FileError::InvalidName;
-    default: return FileError::Failed;
-  }
-}
-
-FileError LastError() { return ErrorKind(GetLastError()); }
+FileError LastError() { return FileErrorOf(GetLastError()); }
 
 FileError Done(BOOL succeeded) { return succeeded ? FileError::None : LastError(); }
 
@@ -99,7 +76,7 @@ FileError Search(const std::string& pattern, bool folders, std::map<std::string,
   const HANDLE search = FindFirstFileA(pattern.c_str(), &data);
   if (search == INVALID_HANDLE_VALUE) {
     const DWORD code = GetLastError();
-    return code == ERROR_FILE_NOT_FOUND || code == ERROR_NO_MORE_FILES ? FileError::None : ErrorKind(code);
+    return code == ERROR_FILE_NOT_FOUND || code == ERROR_NO_MORE_FILES ? FileError::None : FileErrorOf(code);
   }
   do {
     const std::string name = data.cFileName;
@@ -110,7 +87,7 @@ FileError Search(const std::string& pattern, bool folders, std::map<std::string,
   } while (FindNextFileA(search, &data));
   const DWORD code = GetLastError();
   FindClose(search);
-  return code == ERROR_NO_MORE_FILES ? FileError::None : ErrorKind(code);
+  return code == ERROR_NO_MORE_FILES ? FileError::None : FileErrorOf(code);
 }
 
 // Whether the folder can be listed: a missing one is PathNotFound whatever the pattern, a file in its
@@ -228,6 +205,11 @@ FileError Win32FileSystem::SetCurrentFolder(const std::string& path) {
 }
 
 std::string Win32FileSystem::ProgramFileFolder() {
+  const std::string file = ProgramFilePath();
+  return file.substr(0, file.rfind('\\'));
+}
+
+std::string Win32FileSystem::ProgramFilePath() {
   std::string file(MAX_PATH, '\0');
   for (;;) {
     const DWORD length = GetModuleFileNameA(nullptr, file.data(), static_cast<DWORD>(file.size()));
@@ -235,7 +217,7 @@ std::string Win32FileSystem::ProgramFileFolder() {
     // A name that fills the buffer may have been cut short.
     if (length < file.size()) {
       file.resize(length);
-      return file.substr(0, file.rfind('\\'));
+      return file;
     }
     file.resize(file.size() * 2);
   }

@@ -18,6 +18,7 @@ class Win32FileSystem final : public FileSystem {
   std::string GetCurrentFolder() override;
   FileError SetCurrentFolder(const std::string& path) override;
   std::string ProgramFileFolder() override;
+  std::string ProgramFilePath() override;
   std::vector<Drive> Drives() override;
   FileError DriveReady(const std::string& root) override;
   FileError ListFolders(const std::string& folder, std::vector<FolderEntry>& folders) override;

@@ -94,6 +94,15 @@ bool Win32Registry::KeyExists(const RegistryKey& key) {
   return rc == ERROR_SUCCESS || rc == ERROR_ACCESS_DENIED;
 }
 
+bool Win32Registry::KeyIsEmpty(const RegistryKey& key) {
+  ScopedKey handle;
+  if (handle.Open(key, KEY_QUERY_VALUE) != ERROR_SUCCESS) return false;
+  DWORD subkeys = 0, values = 0;
+  return RegQueryInfoKeyA(handle.Get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                          nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+         subkeys == 0 && values == 0;
+}
+
 RegistryError Win32Registry::CreateKey(const RegistryKey& key) {
   ScopedKey handle;
   return ErrorKind(RegCreateKeyExA(RootHandle(key.root), key.path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,

@@ -8,6 +8,7 @@ namespace os {
 class Win32Registry final : public Registry {
  public:
   bool KeyExists(const RegistryKey& key) override;
+  bool KeyIsEmpty(const RegistryKey& key) override;
   RegistryError CreateKey(const RegistryKey& key) override;
   RegistryError DeleteKey(const RegistryKey& key) override;
   std::optional<RegistryType> ValueType(const RegistryKey& key, const std::string& name) override;

@@ -29,7 +29,7 @@ void TFormPlayer::ShowHelpTopic(std::uint32_t topic) {
   if (file.empty()) {
     application.ShowMessageBox(std::string("Cannot find the help file ") + kHelpFileName + ".", "Error - Help",
                                ui::mbOK | ui::mbIconError);
-  } else if (!application.Services().help.ShowTopic(Handle(), file, topic)) {
+  } else if (!application.Services().help->ShowTopic(Handle(), file, topic)) {
     application.ShowMessageBox("Cannot show topic " + std::to_string(topic) + " of the help file " + file + ".",
                                "Error - Help", ui::mbOK | ui::mbIconError);
   }

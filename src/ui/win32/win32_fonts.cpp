@@ -12,7 +12,7 @@ Fonts::~Fonts() {
 
 HFONT Fonts::Handle(const TFont& font) {
   if (font == TFont{}) return GuiFont();
-  const auto key = std::make_tuple(font.Name, font.Height, font.Bold);
+  const auto key = std::make_tuple(font.Name, font.Height, font.Bold, font.Italic);
   if (const auto it = made_.find(key); it != made_.end()) return it->second;
   // What the font leaves open stays as the controls' font has it.
   LOGFONTA description{};
@@ -26,6 +26,7 @@ HFONT Fonts::Handle(const TFont& font) {
     description.lfWidth = 0;
   }
   description.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
+  description.lfItalic = font.Italic ? TRUE : FALSE;
   HFONT made = CreateFontIndirectA(&description);
   if (!made) return GuiFont();
   made_.emplace(key, made);

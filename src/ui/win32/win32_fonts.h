@@ -23,7 +23,7 @@ class Fonts {
   HFONT Handle(const TFont& font);
 
  private:
-  std::map<std::tuple<std::string, int, bool>, HFONT> made_;
+  std::map<std::tuple<std::string, int, bool, bool>, HFONT> made_;
 };
 
 }  // namespace ui::win32

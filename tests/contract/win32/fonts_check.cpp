@@ -43,6 +43,7 @@ TEST_F(FontsCheck, ALabelShowsTheFontItNamesMadeOnceForEveryLabelThatNamesIt) {
   EXPECT_STREQ(shown.lfFaceName, "MS Sans Serif");
   EXPECT_EQ(shown.lfHeight, -12);
   EXPECT_EQ(shown.lfWeight, FW_BOLD);
+  EXPECT_FALSE(shown.lfItalic);
   EXPECT_EQ(SendMessageA(H(bold), WM_GETFONT, 0, 0), SendMessageA(H(alsoBold), WM_GETFONT, 0, 0));
 
   // A font set before the window exists is the one it is made with.
@@ -51,6 +52,12 @@ TEST_F(FontsCheck, ALabelShowsTheFontItNamesMadeOnceForEveryLabelThatNamesIt) {
   later.SetParent(&form);
   EXPECT_EQ(FontOf(H(later)).lfHeight, -11);
   EXPECT_EQ(FontOf(H(later)).lfWeight, FW_NORMAL);
+
+  ui::TFont italic = ui::TFont::Named("Arial", 24);
+  italic.Italic = true;
+  later.SetFont(italic);
+  EXPECT_TRUE(FontOf(H(later)).lfItalic);
+  EXPECT_NE(SendMessageA(H(later), WM_GETFONT, 0, 0), SendMessageA(H(plain), WM_GETFONT, 0, 0));
 
   // The form's font reaches the labels that follow their parent.
   form.SetFont(ui::TFont::Named("Arial", 10));
