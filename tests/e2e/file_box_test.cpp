@@ -1,7 +1,7 @@
 // The file box and the play list's editing in MIDI_Tunora.exe, driven with the real mouse under Wine:
 // the player starts with its file box in a folder of media files and other files, "<<" fills the play
 // list, an entry is dragged to another place and entries are removed with ">", while the caption names
-// the current entry.
+// the current entry; the mouse resting on a control shows its hint.
 #include <windows.h>
 
 #include <algorithm>

@@ -12,14 +12,9 @@ namespace {
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
 // The bound objects by their windows. The table is the process's own: a window property would cost
-// Wine's server a round trip on every message of every window. Made once and never destroyed, so that
-// it outlives every window, a static one's included.
+// Wine's server a round trip on every message of every window.
 class Bindings {
  public:
-  static Bindings& Of() {
-    static Bindings* const bindings = new Bindings;
-    return *bindings;
-  }
   void Bind(HWND window, BoundWindow* object) {
     std::lock_guard lock(mutex_);
     objects_[window] = object;
@@ -38,6 +33,12 @@ class Bindings {
   mutable std::mutex mutex_;
   std::unordered_map<HWND, BoundWindow*> objects_;
 };
+
+// Made once and never destroyed, so that it outlives every window, a static one's included.
+Bindings& ProcessBindings() {
+  static Bindings* const bindings = new Bindings;
+  return *bindings;
+}
 
 // The procedure the class's windows hand their messages on to.
 WNDPROC DefaultProcedureOf(const WindowClass& windowClass) {
@@ -77,7 +78,7 @@ void Register(const WindowClass& windowClass, WNDPROC procedure) {
 
 BoundWindow* BoundWindow::FromWindow(HWND window) {
   if (!window) return nullptr;
-  return Bindings::Of().Find(window);
+  return ProcessBindings().Find(window);
 }
 
 BoundWindow::~BoundWindow() { DestroyBoundWindow(); }
@@ -98,7 +99,7 @@ void BoundWindow::DestroyBoundWindow() {
   destroying_ = false;
   // A window that would not go (another thread's) must at least forget this object.
   if (window_) {
-    Bindings::Of().Unbind(window_);
+    ProcessBindings().Unbind(window_);
     window_ = nullptr;
   }
 }
@@ -112,17 +113,17 @@ LRESULT CALLBACK BoundWindow::Procedure(HWND window, UINT message, WPARAM wParam
   if (message == WM_NCCREATE) {
     object = static_cast<BoundWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     if (object) {
-      Bindings::Of().Bind(window, object);
+      ProcessBindings().Bind(window, object);
       object->window_ = window;
     }
   } else {
-    object = Bindings::Of().Find(window);
+    object = ProcessBindings().Find(window);
   }
   // Before WM_NCCREATE (a top-level window's WM_GETMINMAXINFO) no object is bound yet.
   if (!object) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     const LRESULT result = object->DefaultMessage(message, wParam, lParam);
-    Bindings::Of().Unbind(window);
+    ProcessBindings().Unbind(window);
     object->window_ = nullptr;
     return result;
   }
