@@ -145,7 +145,8 @@ int main(int argc, char** argv) {
   AnsweredDialogs fileDialogs(mode == "list" ? argv[2] : "");
   os::Win32MidiOut midiOut;
   os::Win32Help help;
-  os::Services services{loop, notifyArea, threadPriority, files, registry, shell, collation, fileDialogs,
+  os::Services services{loop,       files,          registry,  shell,
+                        notifyArea, threadPriority, collation, fileDialogs,
                         [&loop] { return std::make_unique<os::Win32MediaDevice>(loop); }, midiOut, help};
   ui::Win32Backend backend(loop);
   ui::TApplication application(backend, services);
