@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "os/win32/win32_shell.h"
 #include "player/filetypes/file_type_registration.h"
 #include "real_input.h"
+#include "saved_key.h"
 #include "running_program.h"
 
 namespace e2e {
@@ -158,6 +160,10 @@ class SetupEndToEnd : public ::testing::Test {
     desktopLink_ = SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\MIDI Tunora.lnk";
     ASSERT_NE(target_.find(' '), std::string::npos) << "the folder must have blanks: " << target_;
     CleanUp();
+    // The prefix's own media types come back when the test ends.
+    for (const MediaType& type : kMediaTypes) {
+      prefixTypes_.push_back(std::make_unique<SavedKey>(HKEY_CLASSES_ROOT, type.extension));
+    }
     // Text files open in the text viewer, as on any Windows; Wine's fresh prefix may lack the extension.
     if (!registry_.KeyExists(Classes(".txt"))) {
       addedText_ = true;
@@ -239,6 +245,7 @@ class SetupEndToEnd : public ::testing::Test {
 
   std::string setupExe_, distFolder_, target_, group_, desktopLink_;
   bool addedText_ = false;
+  std::vector<std::unique_ptr<SavedKey>> prefixTypes_;
   os::Win32Registry registry_;
   os::Win32Shell shell_;
   os::Win32FileSystem files_;
@@ -289,6 +296,19 @@ TEST_F(SetupEndToEnd, InstallIntoAFolderWithBlanksThenUninstallFromTheListOfInst
     ASSERT_TRUE(input::Click(Control(finish, "&Finish")));
     EXPECT_TRUE(WaitFor([&] { return setup.HasExited(); }, 20s))
         << "setup ends once the player has started; the windows:\n" << DescribeTopLevels();
+  }
+
+  // The player's first start offers the file types first; the user leaves them as they are.
+  HWND fileTypes = nullptr;
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        fileTypes = FindTopLevel([](HWND w) { return WindowText(w) == "MIDI Tunora File Types Registration"; });
+        return fileTypes != nullptr;
+      },
+      30s))
+      << DescribeTopLevels();
+  if (fileTypes) {
+    EXPECT_TRUE(input::Click(Control(fileTypes, "Cancel")));
   }
 
   // The read-me in a text viewer, and the player with its reset files found at its first start.
